@@ -1,0 +1,26 @@
+# add_test_program(NAME SOURCES... LIBS ...)
+# One GoogleTest executable, registered with ctest in the keyword form so
+# that ctest runs it through the cross-compiling emulator (Wine).
+function(add_test_program name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
+
+# Every tests/*_test.cpp file of a directory becomes its own test program.
+function(add_test_directory dir)
+  cmake_parse_arguments(T "" "" "LIBS;DEPENDS" ${ARGN})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+  foreach(src ${test_sources})
+    get_filename_component(name ${src} NAME_WE)
+    add_test_program(${name} SOURCES ${src} LIBS ${T_LIBS})
+    if(T_DEPENDS)
+      add_dependencies(${name} ${T_DEPENDS})
+    endif()
+  endforeach()
+endfunction()
