@@ -1,0 +1,25 @@
+// Raw file handles held in a signed integer; a negative value means that no
+// file is open.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle no_file = -1;
+
+// Opens an existing file for reading (shared read/write); -1 on failure.
+FileHandle open_read(const std::string& path);
+// Creates a file, or empties an existing one, for writing; -1 on failure.
+FileHandle create_file(const std::string& path);
+// Opens a file for appending (created when missing); -1 on failure.
+FileHandle open_append(const std::string& path);
+
+// Closes the handle when it is not negative; sets it to -1 in every case.
+void close_handle(FileHandle& handle);
+
+// Reads one line: bytes up to a CR, LF bytes dropped wherever they stand,
+// at most 500 characters per line (the rest comes back as the next line).
+// True when the line ended normally; false at end of file or on a read
+// error, with `line` holding what was gathered before that.
+bool read_line(FileHandle handle, std::string& line);
