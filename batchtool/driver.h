@@ -56,6 +56,13 @@ public:
     // or line offset + 1 of the argument file when one is set and readable.
     std::optional<std::string> fetchArg(int base, int offset);
     bool argMissing(int pos) const;
+    // fetchArg, or the not-enough-arguments report under name when the
+    // argument is missing. Use this for required arguments: with an argument
+    // file that cannot be opened, argMissing says false but fetchArg falls
+    // back to a command line that may not have the argument.
+    std::string fetchRequired(int base, int offset, const std::string& name);
+    // The command-line argument at pos, or the not-enough-arguments report.
+    std::string nextRequired(int pos, const std::string& name);
 
     [[noreturn]] void notEnoughArguments(const std::string& name);
     [[noreturn]] void reportFatal(const char* format, ...);
@@ -86,8 +93,12 @@ private:
     bool targetIsFile_ = false;
 };
 
-// The whole run: pre-processing already done by the caller (see args.h).
-// Returns the process exit code.
+// Walks the arguments, applies modifiers and performs the first operation.
+// Returns its exit code (or throws RunExit).
 int dispatch(Run& run);
+
+// The whole run over pre-processed arguments (see args.h): dispatch, then
+// flush and close the output. Returns the process exit code.
+int runRovik(std::vector<std::string> args, FILE* out = stdout, FILE* err = stderr);
 
 }  // namespace rovik

@@ -1,0 +1,30 @@
+// Argument pre-processing: what happens to the command line before any
+// option is looked at.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rovik {
+
+// In place, for one argument: byte 250 becomes a blank, every "/\" becomes
+// "^" (until none is left), and any run of carets becomes one caret. This
+// lets a user type "^^" or "/\" where the command interpreter would swallow
+// a single caret.
+std::string translateArg(std::string arg);
+
+// True when the raw command line holds a backslash right before a double
+// quote, the case the runtime's own splitting gets wrong for directory names.
+bool needsResplit(const std::string& rawCommandLine);
+
+// Splits the raw command line again: blanks separate items, a quoted item
+// runs to the next quote (backslashes are ordinary), a quote inside an
+// unquoted item is ordinary, an unterminated item runs to the end.
+std::vector<std::string> resplit(const std::string& rawCommandLine);
+
+// The whole pre-processing: the runtime's arguments translated, or the raw
+// line re-split (untranslated) when it needs it.
+std::vector<std::string> preprocessArgs(const std::vector<std::string>& runtimeArgs,
+                                        const std::string& rawCommandLine);
+
+}  // namespace rovik

@@ -1,0 +1,207 @@
+#include "driver.h"
+
+#include <cstdarg>
+#include <cstdlib>
+
+#include "argfile.h"
+#include "console.h"
+#include "optiontable.h"
+#include "usage.h"
+
+namespace rovik {
+
+Run::Run(std::vector<std::string> args, FILE* out, FILE* err)
+    : args_(std::move(args)), out_(out), err_(err) {}
+
+Run::~Run() { finish(); }
+
+std::optional<std::string> Run::arg(int pos) const {
+    if (pos < 0 || pos >= argc()) return std::nullopt;
+    return args_[pos];
+}
+
+std::optional<std::string> Run::fetchArg(int base, int offset) {
+    if (settings.argFile) {
+        if (FILE* f = std::fopen(settings.argFile->c_str(), "r")) {
+            std::string value = readArgFrom(f, offset + 1);
+            std::fclose(f);
+            return value;
+        }
+        // An argument file that cannot be opened: the command line answers.
+    }
+    return arg(base + offset);
+}
+
+bool Run::argMissing(int pos) const { return !settings.argFile && pos >= argc(); }
+
+std::string Run::fetchRequired(int base, int offset, const std::string& name) {
+    if (argMissing(base + offset)) notEnoughArguments(name);
+    auto value = fetchArg(base, offset);
+    if (!value) notEnoughArguments(name);
+    return *value;
+}
+
+std::string Run::nextRequired(int pos, const std::string& name) {
+    auto value = arg(pos);
+    if (!value) notEnoughArguments(name);
+    return *value;
+}
+
+void Run::notEnoughArguments(const std::string& name) {
+    reportFatal("%s \xC4\xC4 not enough arguments", name.c_str());
+}
+
+void Run::reportFatal(const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::vfprintf(err_, format, ap);
+    va_end(ap);
+    std::fputs("\a\n", err_);
+    keyWait();
+    throw RunExit{1};
+}
+
+void Run::keyWait() {
+    if (!settings.waitForKey) return;
+    std::fputs("press a key\n", err_);
+    std::fflush(err_);
+    // Without a console keyboard (a batch run from a service, a pipe, CI)
+    // there is nobody to press it: go on rather than hang.
+    readKey();
+}
+
+FILE* Run::openOrExit(const std::string& path, const char* mode) {
+    FILE* f = std::fopen(path.c_str(), mode);
+    if (!f) {
+        std::fprintf(err_, "couldn't open %s for %s.", path.c_str(), mode);
+        keyWait();
+        throw RunExit{3};
+    }
+    return f;
+}
+
+void* Run::allocOrExit(size_t size) {
+    void* p = std::calloc(size ? size : 1, 1);
+    if (!p) {
+        std::fputs("ran out of memory.", err_);
+        throw RunExit{7};
+    }
+    return p;
+}
+
+FILE* Run::outputTarget() {
+    if (!target_) {
+        if (settings.outputPath) {
+            target_ = openOrExit(*settings.outputPath, "w");
+            targetIsFile_ = true;
+        } else {
+            target_ = out_;
+        }
+    }
+    return target_;
+}
+
+void Run::emitSet(const std::string& name, const std::string& value) {
+    std::fprintf(outputTarget(), "set %s=%s\n", name.c_str(), value.c_str());
+}
+
+std::string Run::varName(const std::string& defaultName) const {
+    return settings.varName ? *settings.varName : defaultName;
+}
+
+std::string Run::quotify(const std::string& text) const {
+    if (settings.quote && text.find(' ') != std::string::npos && (text.empty() || text[0] != '"'))
+        return "\"" + text + "\"";
+    return text;
+}
+
+void Run::finish() {
+    if (targetIsFile_ && target_) std::fclose(target_);
+    target_ = nullptr;
+    targetIsFile_ = false;
+    std::fflush(out_);
+    std::fflush(err_);
+}
+
+namespace {
+
+// Lists the argument file: "set aK=value" (or "set aK=" when clearing) for
+// K = 1, 2, ... up to the first empty value.
+int listArgFile(Run& run, bool clear) {
+    const std::string& path = *run.settings.argFile;
+    for (long k = 1;; ++k) {
+        FILE* f = std::fopen(path.c_str(), "r");
+        if (!f) {
+            std::fprintf(run.err(), "couldn't open arg file \"%s\"!\n", path.c_str());
+            run.keyWait();
+            throw RunExit{17};
+        }
+        std::string value = readArgFrom(f, k);
+        std::fclose(f);
+        if (value.empty()) return 0;
+        run.emitSet("a" + std::to_string(k), clear ? std::string() : value);
+    }
+}
+
+// Applies a modifier row; returns how many arguments it used (itself included).
+int applyModifier(Run& run, const OptionRow& row, int pos) {
+    RunSettings& s = run.settings;
+    switch (row.setting) {
+        case Setting::ArgFile: s.argFile = run.arg(pos + 1); return 2;
+        case Setting::Output: s.outputPath = run.arg(pos + 1); return 2;
+        case Setting::VarName: s.varName = run.arg(pos + 1); return 2;
+        case Setting::OutputDefault: s.outputPath = "rovik~.bat"; return 1;
+        case Setting::Chat: s.chat = true; return 1;
+        case Setting::AddSlash: s.addSlash = true; return 1;
+        case Setting::DropSlash: s.dropSlash = true; return 1;
+        case Setting::ShortNames: s.shortNames = true; return 1;
+        case Setting::Quote: s.quote = true; return 1;
+        case Setting::NoKeyWait: s.waitForKey = false; return 1;
+        case Setting::None: break;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int opArgvList(Run& run, const OpCall&) { return listArgFile(run, false); }
+
+int opArgvClear(Run& run, const OpCall& call) {
+    run.settings.argFile = run.nextRequired(call.pos + 1, "argvC");
+    return listArgFile(run, true);
+}
+
+int dispatch(Run& run) {
+    int i = 1;
+    while (i < run.argc()) {
+        const std::string& a = run.args()[i];
+        if (!a.empty() && a[0] == '/') run.settings.switchChar = '/';
+        if (a.empty() || a[0] != run.settings.switchChar) {
+            std::fprintf(run.err(), "\ndidn't like %s\n", a.c_str());
+            showUsage(run);
+        }
+        OpCall call{i, a.substr(1), findRow(a.substr(1))};
+        if (!call.row) run.reportFatal("argument %s not recognized", a.c_str());
+        if (call.row->kind == Kind::Operation) return call.row->operation(run, call);
+
+        i += applyModifier(run, *call.row, i);
+        // -argv with its file name as the last argument lists the file.
+        if (call.row->setting == Setting::ArgFile && run.settings.argFile && i == run.argc())
+            return opArgvList(run, call);
+    }
+    showUsage(run);
+}
+
+int runRovik(std::vector<std::string> args, FILE* out, FILE* err) {
+    Run run(std::move(args), out, err);
+    int code;
+    try {
+        code = dispatch(run);
+    } catch (const RunExit& e) {
+        code = e.code;
+    }
+    run.finish();
+    return code;
+}
+
+}  // namespace rovik
