@@ -1,0 +1,46 @@
+// Raw file handles: open, create, close and line reading.
+#include <windows.h>
+
+#include "support/filehandle.h"
+
+namespace {
+FileHandle from(HANDLE h) {
+    return h == INVALID_HANDLE_VALUE ? no_file : reinterpret_cast<FileHandle>(h);
+}
+HANDLE to(FileHandle h) { return reinterpret_cast<HANDLE>(h); }
+}  // namespace
+
+FileHandle open_read(const std::string& path) {
+    return from(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+FileHandle create_file(const std::string& path) {
+    return from(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+FileHandle open_append(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) SetFilePointer(h, 0, nullptr, FILE_END);
+    return from(h);
+}
+
+void close_handle(FileHandle& handle) {
+    if (handle >= 0) CloseHandle(to(handle));
+    handle = no_file;
+}
+
+bool read_line(FileHandle handle, std::string& line) {
+    line.clear();
+    for (;;) {
+        char c = 0;
+        DWORD got = 0;
+        if (handle < 0 || !ReadFile(to(handle), &c, 1, &got, nullptr) || got != 1) return false;
+        if (c == '\n') continue;
+        if (c == '\r') return true;
+        line += c;
+        if (line.size() >= 500) return true;
+    }
+}

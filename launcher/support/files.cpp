@@ -1,0 +1,92 @@
+// The program's own directory, file existence and the environment.
+#include <windows.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "support/files.h"
+#include "support/textops.h"
+
+const std::string& program_dir() {
+    static const std::string dir = [] {
+        std::string path(MAX_PATH, '\0');
+        for (;;) {
+            DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            if (n < path.size()) {
+                path.resize(n);
+                break;
+            }
+            path.resize(path.size() * 2);
+        }
+        return directory_of(path);
+    }();
+    return dir;
+}
+
+void in_program_dir(std::string& name) {
+    if (is_bare_name(name)) name = program_dir() + name;
+}
+
+std::string program_file(const std::string& name) {
+    std::string full = name;
+    in_program_dir(full);
+    return full;
+}
+
+void prefer_program_dir(std::string& name) {
+    std::string full = program_file(name);
+    if (file_exists(full)) name = full;
+}
+
+bool file_exists(const std::string& name) {
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA(name.c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool found = false;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            found = true;
+            break;
+        }
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+    return found;
+}
+
+bool directory_exists(const std::string& name) {
+    if (name.empty()) return false;
+    DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool delete_file(const std::string& name) { return DeleteFileA(name.c_str()) != 0; }
+
+std::string get_env(const std::string& name) {
+    std::string value(256, '\0');
+    for (;;) {
+        SetLastError(0);
+        DWORD n = GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+        if (n == 0) return {};
+        if (n < value.size()) {
+            value.resize(n);
+            return value;
+        }
+        value.resize(n);  // n is the size needed, terminator included
+    }
+}
+
+namespace {
+std::optional<std::vector<std::string>>& overridden_args() {
+    static std::optional<std::vector<std::string>> args;
+    return args;
+}
+}  // namespace
+
+std::vector<std::string> command_args() {
+    if (overridden_args()) return *overridden_args();
+    std::vector<std::string> args;
+    for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i] ? __argv[i] : "");
+    return args;
+}
+
+void set_command_args(std::vector<std::string> args) { overridden_args() = std::move(args); }

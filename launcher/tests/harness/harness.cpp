@@ -1,0 +1,442 @@
+// Window test harness: a private copy of vq.exe, its windows and boxes.
+#include "harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "testsupport.h"
+
+namespace vqtest {
+
+namespace {
+
+// The environment block of this process with the given changes applied;
+// names compare without regard to case, as Windows does.
+std::string environmentWith(const std::map<std::string, std::optional<std::string>>& changes) {
+    auto upper = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::map<std::string, std::pair<std::string, std::string>> vars;  // KEY -> (name, value)
+    char* block = GetEnvironmentStringsA();
+    for (const char* p = block; *p; p += strlen(p) + 1) {
+        std::string entry(p);
+        auto eq = entry.find('=', 1);  // "=C:=C:\..." entries begin with '='
+        if (eq == std::string::npos) continue;
+        vars[upper(entry.substr(0, eq))] = {entry.substr(0, eq), entry.substr(eq + 1)};
+    }
+    FreeEnvironmentStringsA(block);
+    for (const auto& [name, value] : changes) {
+        if (value) vars[upper(name)] = {name, *value};
+        else vars.erase(upper(name));
+    }
+    std::string out;
+    for (const auto& [key, nv] : vars) out += nv.first + "=" + nv.second + '\0';
+    out += '\0';
+    return out;
+}
+
+std::string systemDirs() {
+    char sys[MAX_PATH] = {}, win[MAX_PATH] = {};
+    GetSystemDirectoryA(sys, MAX_PATH);
+    GetWindowsDirectoryA(win, MAX_PATH);
+    return std::string(sys) + ";" + win;
+}
+
+bool copyFile(const std::string& from, const std::string& to) {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+std::string readWhole(const std::string& path) {
+    if (!testsupport::fileExists(path)) return {};
+    return testsupport::readFile(path);
+}
+
+bool titleMatches(HWND h, const std::string& title) {
+    if (title.empty()) return true;
+    return Window(h).text() == title;
+}
+
+}  // namespace
+
+bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs, unsigned stepMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (pred()) return true;
+        if (GetTickCount() - start >= timeoutMs) return pred();
+        Sleep(stepMs);
+    }
+}
+
+// ---- Window -------------------------------------------------------------
+
+bool Window::exists() const { return h_ && IsWindow(h_); }
+
+std::string Window::className() const {
+    char name[256] = {};
+    if (h_) GetClassNameA(h_, name, sizeof name);
+    return name;
+}
+
+std::string Window::text() const {
+    if (!h_) return {};
+    DWORD_PTR len = 0;
+    if (!SendMessageTimeoutA(h_, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len)) return {};
+    std::string s(len + 1, '\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(h_, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()),
+                        SMTO_ABORTIFHUNG, 5000, &got);
+    s.resize(std::min<std::size_t>(got, len));
+    return s;
+}
+
+void Window::setText(const std::string& text) const {
+    SendMessageA(h_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool Window::visible() const { return h_ && IsWindowVisible(h_); }
+bool Window::enabled() const { return h_ && IsWindowEnabled(h_); }
+
+RECT Window::rect() const {
+    RECT r{};
+    if (h_) GetWindowRect(h_, &r);
+    return r;
+}
+
+RECT Window::clientRect() const {
+    RECT r{};
+    if (h_) GetClientRect(h_, &r);
+    return r;
+}
+
+int Window::id() const { return h_ ? GetDlgCtrlID(h_) : 0; }
+
+Window Window::item(int id) const { return Window(h_ ? GetDlgItem(h_, id) : nullptr); }
+
+std::vector<Window> Window::children() const {
+    std::vector<Window> out;
+    if (!h_) return out;
+    for (HWND c = GetWindow(h_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        out.emplace_back(c);
+    }
+    return out;
+}
+
+Window Window::child(const std::string& className, int index) const {
+    int seen = 0;
+    // Creation order: the first-created child is at the bottom of the z-order.
+    auto all = children();
+    std::reverse(all.begin(), all.end());
+    for (const auto& c : all) {
+        if (lstrcmpiA(c.className().c_str(), className.c_str()) == 0 && seen++ == index) return c;
+    }
+    return Window();
+}
+
+int Window::count() const { return static_cast<int>(SendMessageA(h_, LB_GETCOUNT, 0, 0)); }
+
+std::string Window::itemText(int index) const {
+    LRESULT len = SendMessageA(h_, LB_GETTEXTLEN, index, 0);
+    if (len == LB_ERR) return {};
+    std::string s(static_cast<std::size_t>(len) + 1, '\0');
+    LRESULT got = SendMessageA(h_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
+    s.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    return s;
+}
+
+std::vector<std::string> Window::items() const {
+    std::vector<std::string> out;
+    int n = count();
+    for (int i = 0; i < n; ++i) out.push_back(itemText(i));
+    return out;
+}
+
+int Window::current() const { return static_cast<int>(SendMessageA(h_, LB_GETCARETINDEX, 0, 0)); }
+int Window::curSel() const { return static_cast<int>(SendMessageA(h_, LB_GETCURSEL, 0, 0)); }
+
+bool Window::isSelected(int index) const { return SendMessageA(h_, LB_GETSEL, index, 0) > 0; }
+
+std::vector<int> Window::selectedIndexes() const {
+    std::vector<int> out;
+    int n = count();
+    for (int i = 0; i < n; ++i) {
+        if (isSelected(i)) out.push_back(i);
+    }
+    return out;
+}
+
+std::pair<int, int> Window::selection() const {
+    DWORD start = 0, end = 0;
+    SendMessageA(h_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+bool Window::checked() const { return SendMessageA(h_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Window::click() const { PostMessageA(h_, BM_CLICK, 0, 0); }
+
+void Window::toFront() const {
+    HWND top = GetAncestor(h_, GA_ROOT);
+    if (!top) return;
+    SetForegroundWindow(top);
+    waitFor([top] { return GetForegroundWindow() == top; }, 2000, 10);
+}
+
+// ---- Box ------------------------------------------------------------------
+
+std::string Box::message() const {
+    char text[8192] = {};
+    GetDlgItemTextA(handle(), 0xFFFF, text, sizeof text);
+    return text;
+}
+
+bool Box::hasButton(int id) const { return GetDlgItem(handle(), id) != nullptr; }
+
+void Box::press(int buttonId) const {
+    HWND button = GetDlgItem(handle(), buttonId);
+    if (!button) {
+        ADD_FAILURE() << "the box \"" << title() << "\" has no button " << buttonId;
+        return;
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
+    HWND box = handle();
+    if (!waitFor([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000)) {
+        ADD_FAILURE() << "the box \"" << title() << "\" did not close";
+    }
+}
+
+// ---- Input ----------------------------------------------------------------
+
+namespace {
+
+INPUT keyInput(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, 0));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+void addMods(std::vector<INPUT>& ins, unsigned mods, bool up) {
+    if (mods & shift) ins.push_back(keyInput(VK_SHIFT, up));
+    if (mods & ctrl) ins.push_back(keyInput(VK_CONTROL, up));
+    if (mods & alt) ins.push_back(keyInput(VK_MENU, up));
+}
+
+}  // namespace
+
+void sendKey(WORD vk, unsigned mods) {
+    std::vector<INPUT> ins;
+    addMods(ins, mods, false);
+    ins.push_back(keyInput(vk, false));
+    ins.push_back(keyInput(vk, true));
+    addMods(ins, mods, true);
+    SendInput(static_cast<UINT>(ins.size()), ins.data(), sizeof(INPUT));
+    Sleep(30);  // lets the target's queue take the keys in order
+}
+
+void typeText(const std::string& text) {
+    for (char c : text) {
+        SHORT scan = VkKeyScanA(c);
+        if (scan == -1) {
+            ADD_FAILURE() << "no key types the character " << static_cast<int>(c);
+            continue;
+        }
+        unsigned mods = none;
+        if (scan & 0x100) mods |= shift;
+        if (scan & 0x200) mods |= ctrl;
+        if (scan & 0x400) mods |= alt;
+        sendKey(static_cast<WORD>(scan & 0xFF), mods);
+    }
+}
+
+// ---- Vq -------------------------------------------------------------------
+
+Vq::Vq(const std::vector<std::string>& args, const Setup& setup) { start(args, setup); }
+
+Vq::Vq(const std::vector<std::string>& args, const std::optional<std::string>& ini,
+       const std::optional<std::string>& history) {
+    Setup setup;
+    setup.ini = ini;
+    setup.history = history;
+    start(args, setup);
+}
+
+void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
+    // A fresh tree in the system's temporary directory.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    for (unsigned n = GetTickCount();; ++n) {
+        root_ = std::string(temp) + "vqt" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(n % 100000);
+        if (CreateDirectoryA(root_.c_str(), nullptr)) break;
+    }
+    for (const auto& d : {programDir(), dataDir(), workDir(), binDir()}) {
+        CreateDirectoryA(d.c_str(), nullptr);
+    }
+    if (!copyFile(testsupport::siblingExe("vq.exe"), exePath())) {
+        ADD_FAILURE() << "cannot copy vq.exe into " << programDir();
+        return;
+    }
+    if (setup.ini) testsupport::writeFile(iniPath(), *setup.ini);
+    if (setup.history) testsupport::writeFile(historyPath(), *setup.history);
+    for (const auto& [name, content] : setup.programFiles) {
+        testsupport::writeFile(programDir() + "\\" + name, content);
+    }
+    for (const auto& [name, content] : setup.dataFiles) {
+        testsupport::writeFile(dataDir() + "\\" + name, content);
+    }
+
+    std::map<std::string, std::optional<std::string>> env = {
+        {"APPDATA", dataDir()},
+        {"PATH", binDir() + ";" + systemDirs()},
+    };
+    for (const auto& [name, value] : setup.env) env[name] = value;
+    std::string block = environmentWith(env);
+
+    std::string cmd = testsupport::quoteArg(exePath());
+    if (setup.rawArgs) {
+        cmd += ' ';
+        cmd += *setup.rawArgs;
+    } else {
+        for (const auto& a : args) cmd += " " + testsupport::quoteArg(a);
+    }
+
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(),
+                        workDir().c_str(), &si, &pi)) {
+        ADD_FAILURE() << "cannot start " << cmd << " (error " << GetLastError() << ")";
+        return;
+    }
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    pid_ = pi.dwProcessId;
+    WaitForInputIdle(process_, setup.startTimeoutMs);
+}
+
+Vq::~Vq() {
+    if (running()) kill();
+    if (process_) CloseHandle(process_);
+    if (!root_.empty()) {
+        // Files may stay locked for a moment after the process ends.
+        waitFor([this] {
+            testsupport::removeTree(root_);
+            return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
+        }, 3000, 50);
+    }
+}
+
+bool Vq::running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<Window> found;
+};
+
+BOOL CALLBACK collectWindow(HWND h, LPARAM p) {
+    auto* s = reinterpret_cast<WindowSearch*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    if (owner == s->pid) s->found.emplace_back(h);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Window> Vq::windows() const {
+    WindowSearch search{pid_, {}};
+    if (pid_) EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+Window Vq::findWindow(const std::string& className) const {
+    for (const auto& w : windows()) {
+        if (w.className() == className) return w;
+    }
+    return Window();
+}
+
+Window Vq::waitWindow(const std::string& className, unsigned timeoutMs, bool mustBeVisible) const {
+    Window found;
+    bool ok = waitFor([&] {
+        found = findWindow(className);
+        return found && (!mustBeVisible || found.visible());
+    }, timeoutMs);
+    if (!ok) {
+        ADD_FAILURE() << "no " << (mustBeVisible ? "visible " : "") << className
+                      << " window within " << timeoutMs << " ms";
+        return Window();
+    }
+    return found;
+}
+
+Window Vq::waitMain(unsigned timeoutMs) const { return waitWindow("TForm1", timeoutMs); }
+
+Box Vq::findBox(const std::string& title) const {
+    for (const auto& w : windows()) {
+        if (w.className() == "#32770" && w.visible() && titleMatches(w.handle(), title)) {
+            return Box(w.handle());
+        }
+    }
+    return Box();
+}
+
+Box Vq::waitBox(const std::string& title, unsigned timeoutMs) const {
+    Box found;
+    if (!waitFor([&] { return bool(found = findBox(title)); }, timeoutMs)) {
+        ADD_FAILURE() << "no message box" << (title.empty() ? "" : " \"" + title + "\"")
+                      << " within " << timeoutMs << " ms";
+    }
+    return found;
+}
+
+bool Vq::noBoxFor(unsigned ms, const std::string& title) const {
+    return !waitFor([&] { return bool(findBox(title)); }, ms);
+}
+
+int Vq::waitExit(unsigned timeoutMs) {
+    if (!process_) return -1;
+    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "vq did not end within " << timeoutMs << " ms";
+        kill();
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return static_cast<int>(code);
+}
+
+void Vq::kill() {
+    if (!process_) return;
+    TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, 5000);
+}
+
+void Vq::key(WORD vk, unsigned mods) const {
+    if (Window main = findWindow("TForm1")) main.toFront();
+    sendKey(vk, mods);
+}
+
+void Vq::type(const std::string& text) const {
+    if (Window main = findWindow("TForm1")) main.toFront();
+    typeText(text);
+}
+
+std::string Vq::readProgramFile(const std::string& name) const {
+    return readWhole(programDir() + "\\" + name);
+}
+
+std::string Vq::readDataFile(const std::string& name) const {
+    return readWhole(dataDir() + "\\" + name);
+}
+
+}  // namespace vqtest
