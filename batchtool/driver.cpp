@@ -139,7 +139,9 @@ int listArgFile(Run& run, bool clear) {
         std::string value = readArgFrom(f, k);
         std::fclose(f);
         if (value.empty()) return 0;
-        run.emitSet("a" + std::to_string(k), clear ? std::string() : value);
+        std::string name = "a";
+        name += std::to_string(k);
+        run.emitSet(name, clear ? std::string() : value);
     }
 }
 

@@ -53,3 +53,6 @@ int opBlr(Run& run, const OpCall& call);           // -blr
 int opXct(Run& run, const OpCall& call);           // -xct -Xct
 
 }  // namespace rovik
+
+// Handlers read their row (call.row->missingName and the like).
+#include "optiontable.h"

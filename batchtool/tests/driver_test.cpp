@@ -1,0 +1,190 @@
+// rovik.exe as a batch file sees it: exit codes, standard output and
+// standard error of the driver's own paths (usage, errors, argument file).
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "testsupport.h"
+#include "usage.h"
+
+using namespace testsupport;
+
+namespace {
+
+std::string crlf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// The whole usage as it reaches a file or pipe: no hint line, no questions.
+std::string usageToFile() {
+    std::string text = rovik::usageFirstLine();
+    for (int i = 0; i < rovik::usageSectionCount(); ++i) text += rovik::usageSection(i);
+    return crlf(text);
+}
+
+const std::string notEnough = " \xC4\xC4 not enough arguments\a\r\n";
+
+}  // namespace
+
+TEST(Usage, NoArgumentsPrintsAllSectionsAndExits17) {
+    auto r = runRovik({});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, usageToFile());
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("^rovik {9}[A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} "
+                                                    "[0-9]{2}:[0-9]{2}:[0-9]{2} \\(win32\\)\r\n")));
+    EXPECT_EQ(r.out.find("More?"), std::string::npos);
+    EXPECT_EQ(r.out.find("You can redirect"), std::string::npos);
+}
+
+TEST(Usage, TextKeepsItsExactLines) {
+    std::string out = runRovik({}).out;
+    for (const char* line : {
+             "\r\n::::::::::::::::::::::OPERATION OPTIONS:\r\n-d:cwd  e             makes",
+             "-direq path           errorlevel 1 if cwd==path. With/without \"c:\" etc.\r\n\r\n",
+             "-/-                   omit trailing slash.\r\n\r\n::::::::::::::::::::::MORE MODIFYING",
+             "you go \"rovik -argvC filename\".\r\n\r\n::::::::::::::::::::::MAJOR OPTIONS:\r\n-fnsplit \"",
+             "   Output sets evars d~rv d~ir f~il\r\n                      e~xt to drive",
+             "the buffer.\r\n\r\n\r\n-clear                emit clear d~m",
+             "-getch                emits \"set g~ch=z\" if you pressed z.\r\n\r\n\r\n-math output + 1 2",
+             "-blr A_msg_w_B\\_L\\\\Rs Output \"set blr=A msg w B_L\\Rs\".\r\n-xct c:\\is_*_drive_c  \"set xct=",
+             ". Lower cases.\r\n-Xct: cap first letter.\r\n",
+         })
+        EXPECT_NE(out.find(line), std::string::npos) << line;
+    const std::string last = "\r\n-copy argument        To c_opy. Perhaps with -q modifier?\r\n";
+    EXPECT_EQ(out.rfind(last), out.size() - last.size());
+}
+
+TEST(Usage, ArgumentsWithoutOperationAreListedAsBad) {
+    auto r = runRovik({"-q"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "bad: -q\r\n");
+    EXPECT_EQ(r.out, usageToFile());
+
+    r = runRovik({"-k-", "-v", "name with blank"});
+    EXPECT_EQ(r.err, "bad: -k- -v name with blank\r\n");
+}
+
+TEST(Usage, SwitchCharacterBecomesSlashForGood) {
+    auto r = runRovik({"/q", "-w"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "\r\ndidn't like -w\r\nbad: /q -w\r\n");
+
+    r = runRovik({"word"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "\r\ndidn't like word\r\nbad: word\r\n");
+}
+
+TEST(Fatal, UnknownOptionRingsWaitsAndExits1) {
+    auto r = runRovik({"-zzz"});
+    EXPECT_EQ(r.exitCode, 1);
+    // No console keyboard here: the key wait announces itself and goes on.
+    EXPECT_EQ(r.err, "argument -zzz not recognized\a\r\npress a key\r\n");
+    EXPECT_EQ(r.out, "");
+
+    r = runRovik({"-k-", "-zzz"});
+    EXPECT_EQ(r.err, "argument -zzz not recognized\a\r\n");
+}
+
+TEST(Fatal, CaseSensitiveRowsAndTheLoneSwitch) {
+    for (const char* opt : {"-XCT", "-G10", "-", "/"}) {
+        auto r = runRovik({"-k-", opt, "x"});
+        EXPECT_EQ(r.exitCode, 1) << opt;
+        EXPECT_EQ(r.err, std::string("argument ") + opt + " not recognized\a\r\n");
+    }
+}
+
+TEST(OutputFile, UntouchedByRunsThatFail) {
+    TempDir dir;
+    std::string target = dir.file("out.bat");
+    auto r = runRovik({"-k-", "-o", target, "-zzz"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(fileExists(target));
+
+    writeFile(target, "old contents");
+    r = runRovik({"-o", target, "-q"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(readFile(target), "old contents");
+}
+
+TEST(OutputFile, CannotBeOpened) {
+    TempDir dir;
+    std::string args = dir.write("args.txt", "1 a\n");
+    std::string target = dir.file("missing\\dir\\out.bat");
+    auto r = runRovik({"-k-", "-o", target, "-argv", args});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err, "couldn't open " + target + " for w.");
+}
+
+TEST(ArgFile, ListingStopsAtFirstEmptyValue) {
+    TempDir dir;
+    std::string args = dir.write("args.txt", "1 a\n3 c\n");
+    auto r = runRovik({"-argv", args});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "set a1=a\r\n");
+    EXPECT_EQ(r.err, "");
+
+    args = dir.write("more.txt", "2   bingo \n1      short\n");
+    r = runRovik({"-argv", args});
+    EXPECT_EQ(r.out, "set a1=short\r\nset a2=bingo \r\n");
+
+    r = runRovik({"-argvC", args});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "set a1=\r\nset a2=\r\n");
+}
+
+TEST(ArgFile, ListingGoesToTheOutputFile) {
+    TempDir dir;
+    std::string args = dir.write("args.txt", "1 one\n");
+    std::string target = dir.file("t.bat");
+    auto r = runRovik({"-oo", "-o", target, "-argv", args});
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readFile(target), "set a1=one\r\n");
+    EXPECT_FALSE(fileExists(dir.file("rovik~.bat")));
+}
+
+TEST(ArgFile, MissingFileEndsWith17) {
+    auto r = runRovik({"-argv", "no-such-file.txt"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "couldn't open arg file \"no-such-file.txt\"!\r\npress a key\r\n");
+
+    r = runRovik({"-k-", "-argvC", "no-such-file.txt"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "couldn't open arg file \"no-such-file.txt\"!\r\n");
+}
+
+TEST(ArgFile, ClearWithoutAFileNameIsAMissingArgument) {
+    auto r = runRovik({"-k-", "-argvC"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "argvC" + notEnough);
+}
+
+TEST(ArgFile, AtTheEndSetsNothingAndShowsUsage) {
+    auto r = runRovik({"-argv"});
+    EXPECT_EQ(r.exitCode, 17);
+    EXPECT_EQ(r.err, "bad: -argv\r\n");
+}
+
+TEST(BatchFile, SetLinesReachTheInterpreter) {
+    TempDir dir;
+    dir.write("args.txt", "1 first value\n2 second\n");
+    auto r = runBatch(dir.path(),
+                      "@echo off\r\n"
+                      "rovik -argv args.txt >T~.BAT\r\n"
+                      "call T~.BAT\r\n"
+                      "del T~.BAT\r\n"
+                      "echo [%a1%] [%a2%]\r\n"
+                      "rovik -argvC args.txt >T~.BAT\r\n"
+                      "call T~.BAT\r\n"
+                      "echo [%a1%] [%a2%]\r\n"
+                      "rovik -k- -zzz\r\n"
+                      "if errorlevel 1 echo failed as expected\r\n"
+                      "exit /b 0\r\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "[first value] [second]\r\n[] []\r\nfailed as expected\r\n");
+}
