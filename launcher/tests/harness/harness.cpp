@@ -302,7 +302,10 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
         cmd += ' ';
         cmd += *setup.rawArgs;
     } else {
-        for (const auto& a : args) cmd += " " + testsupport::quoteArg(a);
+        for (const auto& a : args) {
+            cmd += ' ';
+            cmd += testsupport::quoteArg(a);
+        }
     }
 
     STARTUPINFOA si{};
