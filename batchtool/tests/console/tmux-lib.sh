@@ -1,0 +1,34 @@
+# Helpers for tests that drive a console program under Wine inside tmux:
+# a private tmux server, a pane running one command, keys in, screen out.
+# Sourced by the console test scripts.
+
+TMUX_SOCKET="rovik-test-$$"
+tm() { tmux -L "$TMUX_SOCKET" "$@"; }
+
+# start_pane NAME COMMAND...: runs the command in a 100x50 pane; when it ends
+# the pane shows "EXIT=<code>" and stays until the session is killed.
+start_pane() {
+  local name=$1; shift
+  tm new-session -d -s "$name" -x 100 -y 50 "$*; echo EXIT=\$?; sleep 600"
+}
+
+screen_of() { tm capture-pane -t "$1" -p -S -200; }
+
+# wait_for NAME PATTERN [SECONDS]: waits until the pane shows PATTERN.
+wait_for() {
+  local name=$1 pattern=$2 limit=${3:-20} i
+  for ((i = 0; i < limit * 10; i++)); do
+    if screen_of "$name" | grep -q -- "$pattern"; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for '$pattern'; screen was:" >&2
+  screen_of "$name" >&2
+  return 1
+}
+
+keys() { local name=$1; shift; tm send-keys -t "$name" "$@"; }
+
+fail() { echo "FAIL: $*" >&2; screen_of "$PANE" >&2 || true; exit 1; }
+
+cleanup_tmux() { tm kill-server 2>/dev/null || true; }
+trap cleanup_tmux EXIT
