@@ -1,0 +1,28 @@
+// The history file's bytes: one command per line, oldest first.  Reading
+// accepts CR LF, lone CR and lone LF as line ends and stops at a NUL byte;
+// writing ends every line, the last one included, with CR LF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vq {
+
+std::vector<std::string> split_history_text(const std::string& bytes);
+
+std::string join_history_lines(const std::vector<std::string>& lines);
+
+// One item of the list as shown: its text and its entry's age (0 = newest).
+struct ListItem {
+  std::string text;
+  int32_t age;
+};
+
+// The lines to write: the items oldest first (by age, largest first, unless
+// the list is already shown oldest first, order 3), then the Edit text
+// unchanged as the newest line.
+std::vector<std::string> history_save_lines(const std::vector<ListItem>& items, int listorder,
+                                            const std::string& edit_text);
+
+}  // namespace vq

@@ -1,0 +1,21 @@
+// The history file on disk: reading it whole, and replacing it in one step
+// so that a crash or a kill during a save never leaves it half written.
+#pragma once
+
+#include <string>
+
+namespace vq {
+
+// True when the file exists (a file, not a directory).
+bool history_exists(const std::string& path);
+
+// Reads the whole file; throws std::runtime_error when it exists but
+// cannot be read.
+std::string read_history_bytes(const std::string& path);
+
+// Writes the bytes to a temporary file beside `path` and moves it over
+// `path` in one step.  A read-only history file is left unchanged and the
+// write fails.  False on any failure (the temporary file is removed).
+bool replace_history_file(const std::string& path, const std::string& bytes);
+
+}  // namespace vq

@@ -1,0 +1,16 @@
+// The key by which history texts are matched: the user locale's sort key
+// ignoring letter case.  Two texts have equal keys exactly when the
+// locale's case-insensitive comparison calls them equal, so the key can
+// stand in for that comparison in hash sets.
+#pragma once
+
+#include <string>
+
+namespace vq {
+
+std::string locale_text_key(const std::string& text);
+
+// The comparison the key stands for (CompareStringA, case ignored).
+bool locale_text_equal(const std::string& a, const std::string& b);
+
+}  // namespace vq
