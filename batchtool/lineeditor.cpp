@@ -121,7 +121,7 @@ LineEditor::State LineEditor::press(EditorKey key) {
         case keycode::Delete: deleteAtCursor(); break;
         default: break;
         }
-        return state_;
+        return finishKey();
     }
 
     switch (key.code) {
@@ -144,6 +144,13 @@ LineEditor::State LineEditor::press(EditorKey key) {
         if (key.code >= 32 && key.code <= 255) typeChar(static_cast<char>(key.code));
         break;
     }
+    return finishKey();
+}
+
+// A prefix that this key did not use is gone now; one set by this key
+// (Ctrl+Q itself) waits for the next.
+LineEditor::State LineEditor::finishKey() {
+    if (prefix_ == 1) prefix_ = 0;
     return state_;
 }
 

@@ -57,6 +57,7 @@ private:
     void deleteAtCursor();
     void typeChar(char c);
     void redraw();
+    State finishKey();
 
     std::string text_;
     int max_;
