@@ -188,3 +188,46 @@ TEST(BatchFile, SetLinesReachTheInterpreter) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "[first value] [second]\r\n[] []\r\nfailed as expected\r\n");
 }
+
+TEST(Dispatch, ModifiersApplyOnlyBeforeTheOperation) {
+    TempDir dir;
+    std::string blank = dir.mkdir("with blank");
+    RunOptions in{};
+    in.cwd = blank;
+    EXPECT_EQ(runRovik({"-q", "-w"}, in).out, "set c~wd=\"" + blank + "\"\r\n");
+    auto r = runRovik({"-w", "-q"}, in);
+    EXPECT_EQ(r.out, "set c~wd=" + blank + "\r\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(runRovik({"/w"}, in).out, r.out);
+    EXPECT_EQ(runRovik({"-W"}, in).out, r.out);
+}
+
+TEST(Dispatch, CaretsAndSlashBackslashReachOperationsAsOneCaret) {
+    EXPECT_EQ(runRovik({"-copy", "a^^^b"}).out, "set c_opy=a^b");
+    EXPECT_EQ(runRovik({"-copy", "/\\afile"}).out, "set c_opy=^afile");
+}
+
+TEST(Dispatch, QuotedNameEndingInBackslashIsResplit) {
+    auto r = runRovikRaw("-copy \"c:\\dir name\\\" -q");
+    EXPECT_EQ(r.out, "set c_opy=c:\\dir name\\");
+    // The re-split items are not translated.
+    EXPECT_EQ(runRovikRaw("-copy \"a^^b\\\"").out, "set c_opy=a^^b\\");
+}
+
+TEST(ArgFile, OperationsFetchFromLineOne) {
+    TempDir dir;
+    std::string args = dir.write("args.txt", "1 c:\\work\\src\\bongo.b\n");
+    auto r = runRovik({"-argv", args, "-fnsplit"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("set f~il=bongo\r\n"), std::string::npos) << r.out;
+
+    // An unreadable file falls back to the command line, where nothing is.
+    r = runRovik({"-k-", "-argv", dir.file("none.txt"), "-fnsplit"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "fnsplit" + notEnough);
+
+    // Rows that read the command line directly ignore the file.
+    r = runRovik({"-k-", "-argv", args, "-stricmp", "a"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "stricmp" + notEnough);
+}
