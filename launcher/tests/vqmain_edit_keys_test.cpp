@@ -1,0 +1,151 @@
+// Decisions of the command box's keys, the Back position, Find's match,
+// the -exec text and the anchoring of the form's controls.
+#include <gtest/gtest.h>
+
+#include "main/edit_keys.h"
+#include "main/form.h"
+#include "main/startup.h"
+
+using namespace vq;
+
+namespace {
+EditKeyAction press(int key, unsigned mods, bool is_char, EditBoxState box, bool& ctrlq) {
+  return edit_key_down(key, mods, is_char, box, ctrlq);
+}
+}  // namespace
+
+TEST(EditKeys, EnterRunsAndDownGoesToTheListWhateverTheModifiers) {
+  bool q = true;
+  for (unsigned mods : {0u, unsigned(kModShift), unsigned(kModCtrl), unsigned(kModAlt)}) {
+    EditKeyAction a = press(kVkReturn, mods, false, {0, 0, 3}, q);
+    EXPECT_TRUE(a.run);
+    EXPECT_EQ(a.key, 0);
+    EditKeyAction d = press(kVkDown, mods, false, {0, 0, 3}, q);
+    EXPECT_TRUE(d.focus_list);
+    EXPECT_EQ(d.key, 0);
+  }
+  EXPECT_TRUE(q);  // untouched
+}
+
+TEST(EditKeys, ACharacterReplacesAWhollySelectedText) {
+  bool q = false;
+  EXPECT_TRUE(press('A', 0, true, {0, 1000, 6}, q).clear_text);
+  EXPECT_TRUE(press('A', kModShift, true, {0, 6, 6}, q).clear_text);
+  EXPECT_TRUE(press('A', 0, true, {0, 0, 0}, q).clear_text);  // empty box
+  EXPECT_FALSE(press('A', 0, true, {1, 3, 6}, q).clear_text);  // partial selection
+  EXPECT_FALSE(press('A', kModCtrl, true, {0, 6, 6}, q).clear_text);
+  EXPECT_FALSE(press(112, 0, false, {0, 6, 6}, q).clear_text);
+  EXPECT_EQ(press('A', 0, true, {0, 6, 6}, q).key, 'A');  // the key still types
+}
+
+TEST(EditKeys, CtrlDAndCtrlSMoveTheCaretWithinTheText) {
+  bool q = false;
+  EditKeyAction d = press(kVkD, kModCtrl, false, {2, 3, 10}, q);
+  EXPECT_EQ(d.caret, 3);
+  EXPECT_EQ(d.key, 0);
+  EXPECT_EQ(press(kVkD, kModCtrl, false, {10, 0, 10}, q).caret, 10);  // at the end
+  EXPECT_EQ(press(kVkS, kModCtrl, false, {4, 0, 10}, q).caret, 3);
+  EXPECT_EQ(press(kVkS, kModCtrl, false, {0, 0, 10}, q).caret, 0);  // at the start
+  EXPECT_FALSE(q);
+}
+
+TEST(EditKeys, CtrlQMakesTheNextDOrSJump) {
+  bool q = false;
+  EXPECT_EQ(press(kVkQ, kModCtrl, false, {0, 0, 5}, q).key, 0);
+  EXPECT_TRUE(q);
+  EditKeyAction end = press(kVkD, kModCtrl, false, {0, 0, 5}, q);
+  EXPECT_EQ(end.key, kVkEnd);
+  EXPECT_EQ(end.caret, -1);
+  EXPECT_FALSE(q);
+
+  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+  EXPECT_EQ(press(kVkS, kModCtrl, false, {3, 0, 5}, q).key, kVkHome);
+  EXPECT_FALSE(q);
+
+  // Q twice cancels itself: D is one step again.
+  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+  EXPECT_FALSE(q);
+  EXPECT_EQ(press(kVkD, kModCtrl, false, {0, 0, 5}, q).caret, 1);
+}
+
+TEST(EditKeys, OtherCtrlAndAltKeysPassUnchanged) {
+  bool q = true;
+  EditKeyAction a = press('C', kModCtrl, false, {0, 0, 5}, q);
+  EXPECT_EQ(a.key, 'C');
+  EXPECT_EQ(a.caret, -1);
+  EXPECT_EQ(press(kVkD, kModCtrl | kModAlt, false, {0, 0, 5}, q).key, kVkD);
+  EXPECT_EQ(press(kVkD, kModCtrl | kModShift, false, {0, 0, 5}, q).key, kVkD);
+  EXPECT_TRUE(q);
+}
+
+TEST(BackPosition, StepsAndShiftStopsAtZero) {
+  EXPECT_EQ(next_backpos(0, false), 1);
+  EXPECT_EQ(next_backpos(-1, false), 0);
+  EXPECT_EQ(next_backpos(7, false), 8);  // no upper bound
+  EXPECT_EQ(next_backpos(3, true), 2);
+  EXPECT_EQ(next_backpos(0, true), 0);
+  EXPECT_EQ(next_backpos(-1, true), -1);
+}
+
+TEST(FindMatch, CaseSensitivePieceAndEmptyMatchesNothing) {
+  EXPECT_TRUE(find_matches("ir", "dir /w"));
+  EXPECT_TRUE(find_matches("ir", "mkdir x"));
+  EXPECT_FALSE(find_matches("DIR", "dir /w"));
+  EXPECT_FALSE(find_matches("", "dir /w"));
+  EXPECT_TRUE(find_matches("dir /w", "dir /w"));
+}
+
+TEST(ExecText, TextAfterTheFirstExecTrimmed) {
+  EXPECT_EQ(exec_text_of("vq.exe -exec make all  "), "make all");
+  EXPECT_EQ(exec_text_of("\"c:\\x\\vq.exe\" -bug -exec  -exec x"), "-exec x");
+  EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
+  EXPECT_EQ(exec_text_of("vq.exe -EXEC dir"), "");
+  EXPECT_EQ(exec_text_of("vq.exe -exec " + std::string(6000, 'a')).size(), 4999u);
+}
+
+TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
+  const ControlDef* edit = find_control(ID_Edit);
+  const ControlDef* list = find_control(ID_ListBox);
+  const ControlDef* ok = find_control(ID_BitBtn_OK);
+  const ControlDef* find = find_control(ID_BitBtn_Find);
+  ASSERT_TRUE(edit && list && ok && find);
+  Rect r = anchored_rect(*edit, kFormClientWidth, kFormClientHeight);
+  EXPECT_EQ(r.left, 4);
+  EXPECT_EQ(r.width, 246);
+  r = anchored_rect(*edit, kFormClientWidth + 100, kFormClientHeight + 50);
+  EXPECT_EQ(r.left, 4);
+  EXPECT_EQ(r.top, 4);
+  EXPECT_EQ(r.width, 346);
+  EXPECT_EQ(r.height, 24);
+  r = anchored_rect(*list, kFormClientWidth + 100, kFormClientHeight + 50);
+  EXPECT_EQ(r.width, 347);
+  EXPECT_EQ(r.height, 345);
+  r = anchored_rect(*ok, kFormClientWidth + 100, kFormClientHeight + 50);
+  EXPECT_EQ(r.left, 452);
+  EXPECT_EQ(r.top, 352);
+  EXPECT_EQ(r.width, 75);
+  r = anchored_rect(*find, kFormClientWidth + 100, kFormClientHeight + 50);
+  EXPECT_EQ(r.left, 452);
+  EXPECT_EQ(r.top, 132);
+  r = anchored_rect(*list, 100, 20);  // far too small: no negative sizes
+  EXPECT_EQ(r.width, 0);
+  EXPECT_EQ(r.height, 0);
+}
+
+TEST(FormTable, TabOrderAndDesignedPlaces) {
+  size_t n = 0;
+  const ControlDef* defs = form_controls(&n);
+  int last = -1;
+  for (size_t i = 0; i < n; ++i) {
+    if (defs[i].tab < 0) continue;
+    EXPECT_GT(defs[i].tab, last) << defs[i].name;  // created in tab order
+    last = defs[i].tab;
+  }
+  const ControlDef* label = find_control(ID_Label_stat);
+  ASSERT_TRUE(label);
+  EXPECT_EQ(label->tab, -1);
+  EXPECT_EQ(label->left, 262);
+  EXPECT_EQ(label->top, 270);
+  EXPECT_FALSE(find_control(ID_CheckBox_DontSave)->visible);
+}
