@@ -1,14 +1,12 @@
 // -getch and -g: keys and edited lines from the console.
 #include "input.h"
 
-#include <conio.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "console.h"
 #include "lineinput.h"
 #include "operations.h"
 #include "text.h"
@@ -27,6 +25,10 @@ EditorConsole::EditorConsole() {
         modeSaved_ = true;
         // Raw keys: no line editing, no echo, and Ctrl+C as the key code 3.
         SetConsoleMode(in_, mode & ~(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT | ENABLE_PROCESSED_INPUT));
+        // A console that still turns Ctrl+C into a break must not end the
+        // run as if it had succeeded: ignore the break while reading.
+        SetConsoleCtrlHandler(nullptr, TRUE);
+        ctrlIgnored_ = true;
     }
     // Whatever went to standard error (the prompt) must be on the screen
     // before the editor writes beside it.
@@ -35,22 +37,81 @@ EditorConsole::EditorConsole() {
 
 EditorConsole::~EditorConsole() {
     if (modeSaved_) SetConsoleMode(in_, savedMode_);
+    if (ctrlIgnored_) SetConsoleCtrlHandler(nullptr, FALSE);
     if (in_ != INVALID_HANDLE_VALUE) CloseHandle(in_);
     if (out_ != INVALID_HANDLE_VALUE) CloseHandle(out_);
 }
 
 bool EditorConsole::canRead() const { return modeSaved_; }
 
+namespace {
+
+// The second code a special key is announced with: its keyboard scan code.
+int specialCode(WORD virtualKey) {
+    switch (virtualKey) {
+    case VK_HOME: return 71;
+    case VK_UP: return 72;
+    case VK_PRIOR: return 73;
+    case VK_LEFT: return 75;
+    case VK_RIGHT: return 77;
+    case VK_END: return 79;
+    case VK_DOWN: return 80;
+    case VK_NEXT: return 81;
+    case VK_INSERT: return 82;
+    case VK_DELETE: return 83;
+    default: return 0;
+    }
+}
+
+bool isModifierKey(WORD virtualKey) {
+    switch (virtualKey) {
+    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_CAPITAL: case VK_NUMLOCK: case VK_SCROLL:
+    case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL: case VK_RCONTROL: case VK_LMENU: case VK_RMENU:
+    case VK_LWIN: case VK_RWIN: case 0:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+// Keys are taken from the console's input records: a key with a character
+// is that character, a key without one is special (arrows and the like,
+// function keys). Esc counts as its character 27 even where a console
+// delivers it without one.
 std::optional<EditorKey> EditorConsole::readKey() {
     if (!canRead()) return std::nullopt;
-    int c = _getch();
-    if (c < 0 || c == 0xFFFF) return std::nullopt;
-    if (c == 0 || c == 0xE0) {
-        int second = _getch();
-        if (second < 0 || second == 0xFFFF) return std::nullopt;
-        return EditorKey::extended(second);
+    if (repeat_ > 0) {
+        --repeat_;
+        return repeated_;
     }
-    return EditorKey::plain(c);
+    for (;;) {
+        INPUT_RECORD record;
+        DWORD count = 0;
+        if (!ReadConsoleInputA(in_, &record, 1, &count)) return std::nullopt;
+        if (count == 0 || record.EventType != KEY_EVENT) continue;
+        const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
+        if (!key.bKeyDown) continue;
+        EditorKey result;
+        unsigned char c = static_cast<unsigned char>(key.uChar.AsciiChar);
+        if (c != 0) {
+            result = EditorKey::plain(c);
+        } else if (key.wVirtualKeyCode == VK_ESCAPE) {
+            result = EditorKey::plain(27);
+        } else if (int code = specialCode(key.wVirtualKeyCode)) {
+            result = EditorKey::extended(code);
+        } else if (!isModifierKey(key.wVirtualKeyCode) && key.wVirtualScanCode != 0) {
+            result = EditorKey::extended(key.wVirtualScanCode);
+        } else {
+            continue;
+        }
+        if (key.wRepeatCount > 1) {
+            repeated_ = result;
+            repeat_ = key.wRepeatCount - 1;
+        }
+        return result;
+    }
 }
 
 int EditorConsole::cursorColumn() const {
@@ -96,11 +157,16 @@ std::optional<std::string> readFirstLine(const std::string& path) {
 
 }  // namespace
 
+// -getch: the key's first code, so 0 for a special key.
 int opGetch(Run& run, const OpCall&) {
-    int key = readKey();
-    if (key < 0) return cancelledExit;  // no keyboard: no key to report
+    std::optional<EditorKey> key;
+    {
+        EditorConsole console;
+        key = console.readKey();
+    }
+    if (!key) return cancelledExit;  // no keyboard: no key to report
     FILE* out = run.outputTarget();
-    std::fprintf(out, "set g~ch=%c\n", key);
+    std::fprintf(out, "set g~ch=%c\n", key->special ? 0 : key->code);
     return 0;
 }
 

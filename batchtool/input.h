@@ -22,8 +22,8 @@ public:
 
     // True when there is a console keyboard to read from.
     bool canRead() const;
-    // The next key; special keys (announced by a 0 or 0xE0 code) come as
-    // their second code. None when no key can be read.
+    // The next key pressed; special keys (those without a character) come
+    // with their scan code. None when no key can be read.
     std::optional<EditorKey> readKey();
     // The cursor's column on the screen, counted from 1 (1 without a screen).
     int cursorColumn() const;
@@ -34,6 +34,9 @@ private:
     void* out_;
     unsigned long savedMode_ = 0;
     bool modeSaved_ = false;
+    bool ctrlIgnored_ = false;
+    EditorKey repeated_;
+    int repeat_ = 0;
 };
 
 // Runs the editor on the console: the edited text, or none when cancelled
