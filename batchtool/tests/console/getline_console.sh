@@ -69,6 +69,15 @@ keys envvar "$END_KEY" '!' Enter
 wait_for envvar 'EXIT=0' || fail "Enter did not end the run"
 expect_file out5.bat "$(crlf_line 'set GREETING=hello!')"
 
+# From an argument file: length, name and prompt words are lines 1, 2, 3...
+printf '1 20\n2 city\n3 Where\n4 to?\n' > args.txt
+start argfile -argv args.txt -o out7.bat -g
+wait_for argfile 'Where to?' || fail "prompt words not read from the file"
+keys argfile -l 'Oslo'
+keys argfile Enter
+wait_for argfile 'EXIT=0' || fail "Enter did not end the run"
+expect_file out7.bat "$(crlf_line 'set city=Oslo')"
+
 # -getch: one key, no Enter.
 start getch -o out6.bat -getch
 sleep 1
