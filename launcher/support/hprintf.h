@@ -8,10 +8,15 @@
 #include "support/filehandle.h"
 
 // Raised inside hprintf when a write comes up short; never leaves hprintf.
+// It carries its message text and nothing else.
 class brokenprintf_exception : public std::ios_base::failure {
 public:
     explicit brokenprintf_exception(const std::string& message)
-        : std::ios_base::failure(message) {}
+        : std::ios_base::failure(message), message_(message) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 // Formats with sformat and writes the text in pieces of at most 512 bytes,

@@ -1,0 +1,122 @@
+// Line reading through raw handles, the program directory and file existence.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "support/filehandle.h"
+#include "support/files.h"
+#include "testsupport.h"
+
+namespace {
+
+struct Line {
+    std::string text;
+    bool ended;
+    bool operator==(const Line&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Line& l) {
+    return os << "{\"" << l.text << "\", " << l.ended << "}";
+}
+
+// Every read_line result over a file of the given bytes, the final false one included.
+std::vector<Line> readAll(const std::string& bytes) {
+    testsupport::TempDir dir;
+    std::string path = dir.write("lines.txt", bytes);
+    FileHandle h = open_read(path);
+    EXPECT_GE(h, 0);
+    std::vector<Line> out;
+    std::string line;
+    for (;;) {
+        bool ended = read_line(h, line);
+        out.push_back({line, ended});
+        if (!ended) break;
+    }
+    close_handle(h);
+    return out;
+}
+
+TEST(ReadLine, CrEndsALineAndLfIsDropped) {
+    EXPECT_EQ(readAll("a\r\nb\r"), (std::vector<Line>{{"a", true}, {"b", true}, {"", false}}));
+    EXPECT_EQ(readAll("a\nb\r"), (std::vector<Line>{{"ab", true}, {"", false}}));
+    EXPECT_EQ(readAll(""), (std::vector<Line>{{"", false}}));
+}
+
+TEST(ReadLine, LastLineWithoutCrComesBackWithFalse) {
+    EXPECT_EQ(readAll("one\r\ntwo"), (std::vector<Line>{{"one", true}, {"two", false}}));
+}
+
+TEST(ReadLine, LongLinesArriveIn500CharacterPieces) {
+    auto lines = readAll(std::string(1200, 'q') + "\r");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], (Line{std::string(500, 'q'), true}));
+    EXPECT_EQ(lines[1], (Line{std::string(500, 'q'), true}));
+    EXPECT_EQ(lines[2], (Line{std::string(200, 'q'), true}));
+    EXPECT_EQ(lines[3], (Line{"", false}));
+}
+
+TEST(ReadLine, NoFileReadsNothing) {
+    std::string line = "old";
+    EXPECT_FALSE(read_line(no_file, line));
+    EXPECT_EQ(line, "");
+}
+
+TEST(CloseHandle, AlwaysLeavesMinusOne) {
+    testsupport::TempDir dir;
+    FileHandle h = create_file(dir.file("f.txt"));
+    ASSERT_GE(h, 0);
+    close_handle(h);
+    EXPECT_EQ(h, -1);
+    close_handle(h);
+    EXPECT_EQ(h, -1);
+    EXPECT_EQ(open_read(dir.file("missing.txt")), -1);
+}
+
+TEST(ProgramDir, IsThisProgramsDirectoryWithOneBackslash) {
+    EXPECT_EQ(program_dir(), testsupport::exeDir());
+    EXPECT_EQ(program_dir().back(), '\\');
+    EXPECT_NE(program_dir().substr(program_dir().size() - 2), "\\\\");
+}
+
+TEST(ProgramDir, InProgramDirJoinsOnlyBareNames) {
+    std::string name = "vq.ini";
+    in_program_dir(name);
+    EXPECT_EQ(name, program_dir() + "vq.ini");
+    for (std::string other : {"sub\\vq.ini", "c:vq.ini", "c:\\x\\vq.ini", ""}) {
+        std::string kept = other;
+        in_program_dir(kept);
+        EXPECT_EQ(kept, other);
+    }
+    EXPECT_EQ(program_file("x.bat"), program_dir() + "x.bat");
+}
+
+TEST(ProgramDir, PreferProgramDirOnlyForExistingFiles) {
+    std::string missing = "no-such-file-here.exe";
+    prefer_program_dir(missing);
+    EXPECT_EQ(missing, "no-such-file-here.exe");
+    std::string self = "vq.exe";
+    prefer_program_dir(self);
+    EXPECT_EQ(self, program_dir() + "vq.exe");
+}
+
+TEST(FileExists, DirectoriesDoNotCountButWildcardsDo) {
+    testsupport::TempDir dir;
+    dir.write("a.txt", "x");
+    dir.mkdir("sub.txt");
+    EXPECT_TRUE(file_exists(dir.file("a.txt")));
+    EXPECT_FALSE(file_exists(dir.file("b.txt")));
+    EXPECT_FALSE(file_exists(dir.file("sub.txt")));
+    EXPECT_TRUE(file_exists(dir.file("*.txt")));
+    EXPECT_TRUE(directory_exists(dir.path()));
+    EXPECT_FALSE(directory_exists(dir.file("a.txt")));
+}
+
+TEST(GetEnv, UnsetIsEmptyAndLongValuesArriveWhole) {
+    SetEnvironmentVariableA("VQ_TEST_UNSET", nullptr);
+    EXPECT_EQ(get_env("VQ_TEST_UNSET"), "");
+    std::string big(3000, 'v');
+    SetEnvironmentVariableA("VQ_TEST_BIG", big.c_str());
+    EXPECT_EQ(get_env("VQ_TEST_BIG"), big);
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+// The launcher's main window driven for real: start-up with and without
+// -exec, the Edit box's caret keys, the list's keys, Find, Back, and the
+// history file written after a pick.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "main/form.h"
+
+using vqtest::Vq;
+using vqtest::Window;
+using Items = std::vector<std::string>;
+
+namespace {
+
+const char* kHistory =
+    "ping localhost\r\n"
+    "notepad readme.txt\r\n"
+    "mkdir build\\x\r\n"
+    "cd \\projects\\alpha\r\n"
+    "dir /w\r\n";
+
+// The main window once start-up has filled the list.
+Window ready(const Vq& vq) {
+  Window main = vq.waitMain();
+  if (!main) return main;
+  Window stat = main.item(vq::ID_Label_stat);
+  const bool ok = vqtest::waitFor([&] {
+    const std::string t = stat.text();
+    return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
+  });
+  EXPECT_TRUE(ok) << "status: " << stat.text();
+  return main;
+}
+
+}  // namespace
+
+TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+  EXPECT_EQ(list.items(),
+            (Items{"dir /w", "cd \\projects\\alpha", "mkdir build\\x", "notepad readme.txt",
+                   "ping localhost"}));
+  EXPECT_EQ(main.text(), "(1/14/2015:bfb) " + vq.historyPath());
+  EXPECT_EQ(main.item(vq::ID_Label_stat).text(), "5 entries");
+  EXPECT_TRUE(main.item(vq::ID_CheckBox_DontSave).visible());
+  EXPECT_EQ(edit.text(), "dir /w");
+  EXPECT_EQ(edit.selection(), std::make_pair(0, 6));
+  EXPECT_EQ(list.current(), 0);
+  EXPECT_TRUE(list.isSelected(0));
+  RECT cr = main.clientRect();
+  EXPECT_EQ(cr.right, vq::kFormClientWidth);
+  EXPECT_EQ(cr.bottom, vq::kFormClientHeight);
+
+  vq.type("e");
+  EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "e"; })) << edit.text();
+  vq.key(VK_ESCAPE);
+  EXPECT_EQ(vq.waitExit(), 0);
+  EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);  // Cancel saves nothing
+}
+
+TEST(VqWindow, WithoutHistoryTheCaptionSaysEmpty) {
+  Vq vq({}, std::nullopt, std::nullopt);
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  EXPECT_EQ(main.text(), "(aa0) " + vq.historyPath() + " (empty)");
+  EXPECT_EQ(main.item(vq::ID_Label_stat).text(), "0 entries");
+  EXPECT_EQ(main.item(vq::ID_Edit).text(), "");
+  main.item(vq::ID_BitBtn_cancel).click();
+  EXPECT_EQ(vq.waitExit(), 0);
+  EXPECT_EQ(vq.readDataFile("vq.txt"), "");
+}
+
+TEST(VqWindow, ExecTextGetsABlankOnEachSideAndTheCaretAtZero) {
+  {
+    Vq vq({"-exec"}, std::nullopt, std::string(kHistory));
+    Window main = ready(vq);
+    ASSERT_TRUE(main);
+    Window edit = main.item(vq::ID_Edit);
+    EXPECT_EQ(edit.text(), "  ");
+    EXPECT_EQ(edit.selection(), std::make_pair(0, 0));
+    EXPECT_TRUE(main.item(vq::ID_ListBox).isSelected(0));
+  }
+  {
+    Vq vq({"-exec", "-bug", "make", "all"}, std::nullopt, std::string(kHistory));
+    Window main = ready(vq);
+    ASSERT_TRUE(main);
+    EXPECT_EQ(main.item(vq::ID_Edit).text(), " -bug make all ");
+  }
+}
+
+TEST(VqWindow, CtrlQDSMoveTheCaret) {
+  vqtest::Setup setup;
+  setup.history = kHistory;
+  setup.rawArgs = "-exec abcdef";
+  Vq vq({}, setup);
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit);
+  ASSERT_EQ(edit.text(), " abcdef ");
+  auto caret = [&] { return edit.selection(); };
+  using P = std::pair<int, int>;
+  vq.key('D', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(1, 1));
+  vq.key('Q', vqtest::ctrl);
+  vq.key('D', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(8, 8));
+  vq.key('D', vqtest::ctrl);  // at the end it stays there
+  EXPECT_EQ(caret(), P(8, 8));
+  vq.key('S', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(7, 7));
+  vq.key('Q', vqtest::ctrl);
+  vq.key('S', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(0, 0));
+  vq.key('S', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(0, 0));
+  vq.key('Q', vqtest::ctrl);
+  vq.key('Q', vqtest::ctrl);
+  vq.key('D', vqtest::ctrl);
+  EXPECT_EQ(caret(), P(1, 1));
+  EXPECT_EQ(edit.text(), " abcdef ");  // no control characters got in
+}
+
+TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+  vq.key(VK_DOWN);  // to the list, Edit unchanged
+  vq.key(VK_DOWN);
+  vq.key(VK_DOWN);
+  EXPECT_TRUE(vqtest::waitFor([&] { return list.current() == 2; })) << list.current();
+  EXPECT_EQ(edit.text(), "dir /w");
+  vq.key(VK_RETURN);  // copies the current item, focus back to the Edit box
+  EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "mkdir build\\x"; })) << edit.text();
+  EXPECT_EQ(edit.selection(), std::make_pair(0, 13));
+  EXPECT_TRUE(vq.running());
+  vq.key(VK_RETURN);  // runs it
+  EXPECT_EQ(vq.waitExit(), 0);
+  EXPECT_EQ(vq.readDataFile("vq.txt"),
+            "ping localhost\r\n"
+            "notepad readme.txt\r\n"
+            "mkdir build\\x\r\n"
+            "cd \\projects\\alpha\r\n"
+            "dir /w\r\n"
+            "mkdir build\\x\r\n");
+}
+
+TEST(VqWindow, FindAsksAboutEachMatchInTurn) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+  vq.type("ir");
+  ASSERT_TRUE(vqtest::waitFor([&] { return edit.text() == "ir"; })) << edit.text();
+  main.item(vq::ID_BitBtn_Find).click();
+  vqtest::Box box = vq.waitBox("Confirm");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box.message(), "is \"dir /w\" it?");
+  box.press(IDNO);
+  box = vq.waitBox("Confirm");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box.message(), "is \"mkdir build\\x\" it?");
+  EXPECT_EQ(list.current(), 2);
+  box.press(IDNO);
+  EXPECT_TRUE(vq.noBoxFor(500));  // no other item holds "ir"
+  EXPECT_EQ(edit.text(), "ir");
+
+  // Yes ends the search at once.
+  main.item(vq::ID_BitBtn_Find).click();
+  box = vq.waitBox("Confirm");
+  ASSERT_TRUE(box);
+  box.press(IDYES);
+  EXPECT_TRUE(vq.noBoxFor(500));
+  EXPECT_EQ(list.current(), 0);
+
+  // Case matters.
+  edit.setText("DIR");
+  main.item(vq::ID_BitBtn_Find).click();
+  EXPECT_TRUE(vq.noBoxFor(500));
+}
+
+TEST(VqWindow, BackStepsThroughTheListAndShiftBackReturns) {
+  Vq vq({}, std::nullopt, std::string("long command one\r\nlong command two\r\nlong command three\r\n"));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+  auto back = [&](unsigned mods, const std::string& want) {
+    vq.key('B', vqtest::alt | mods);
+    EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == want; }))
+        << "want " << want << ", have " << edit.text();
+  };
+  back(0, "long command two");
+  EXPECT_EQ(list.selectedIndexes(), std::vector<int>{1});
+  back(0, "long command one");
+  back(0, "long command one");  // past the end: the last item again
+  back(vqtest::shift, "long command one");  // undoes the surplus press
+  back(vqtest::shift, "long command two");
+  back(vqtest::shift, "long command three");
+  back(vqtest::shift, "long command three");  // stays at 0
+  EXPECT_EQ(list.selectedIndexes(), std::vector<int>{0});
+}
+
+TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_READONLY));
+  vq.key(VK_RETURN);
+  Window stat = main.item(vq::ID_Label_stat);
+  EXPECT_TRUE(vqtest::waitFor([&] {
+    return stat.exists() && stat.text() == "save of \"" + vq.historyPath() +
+                                               "\" failed; waiting, trying again";
+  }));
+  EXPECT_EQ(vq.waitExit(6000), 0);
+  SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);
+}
