@@ -120,10 +120,36 @@ int EditorConsole::cursorColumn() const {
     return info.dwCursorPosition.X + 1;
 }
 
+// Characters are written as they are; backspaces become cursor moves, so
+// that a field longer than the rest of the screen line can be walked back
+// across the line break (a console backspace stops at the left edge).
 void EditorConsole::write(const std::string& text) {
-    if (text.empty() || out_ == INVALID_HANDLE_VALUE) return;
-    DWORD written;
-    WriteConsoleA(out_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (out_ == INVALID_HANDLE_VALUE) return;
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t j = i;
+        if (text[i] != '\b') {
+            while (j < text.size() && text[j] != '\b') ++j;
+            DWORD written;
+            WriteConsoleA(out_, text.data() + i, static_cast<DWORD>(j - i), &written, nullptr);
+        } else {
+            while (j < text.size() && text[j] == '\b') ++j;
+            moveBack(static_cast<int>(j - i));
+        }
+        i = j;
+    }
+}
+
+void EditorConsole::moveBack(int columns) {
+    CONSOLE_SCREEN_BUFFER_INFO info;
+    if (!GetConsoleScreenBufferInfo(out_, &info) || info.dwSize.X <= 0) return;
+    const long width = info.dwSize.X;
+    long at = info.dwCursorPosition.Y * width + info.dwCursorPosition.X - columns;
+    if (at < 0) at = 0;
+    COORD to;
+    to.X = static_cast<SHORT>(at % width);
+    to.Y = static_cast<SHORT>(at / width);
+    SetConsoleCursorPosition(out_, to);
 }
 
 std::optional<std::string> editLine(EditorConsole& console, const std::string& start, int maxLength) {

@@ -30,6 +30,8 @@ public:
     void write(const std::string& text);
 
 private:
+    void moveBack(int columns);
+
     void* in_;
     void* out_;
     unsigned long savedMode_ = 0;

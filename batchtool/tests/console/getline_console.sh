@@ -78,6 +78,18 @@ keys argfile Enter
 wait_for argfile 'EXIT=0' || fail "Enter did not end the run"
 expect_file out7.bat "$(crlf_line 'set city=Oslo')"
 
+# A field longer than the rest of a narrow screen line: moving back crosses
+# the line break, and the insertion lands at the start of the field.
+PANE=narrow
+tm new-session -d -s narrow -x 40 -y 10 -c "$WORK" "wine '$ROVIK' -o out8.bat -g 60 n Long_prompt_here; echo EXIT=\$?; sleep 600"
+wait_for narrow 'Long_prompt_here' || fail "no prompt"
+keys narrow -l 'abcdefghijklmnopqrstuvwxyz0123456789'
+keys narrow "$HOME_KEY" X
+wait_for narrow 'Long_prompt_here Xabcdefghijklmnopqrstuv$' || fail "Home did not reach the field's start"
+keys narrow "$END_KEY" '!' Enter
+wait_for narrow 'EXIT=0' || fail "Enter did not end the run"
+expect_file out8.bat "$(crlf_line 'set n=Xabcdefghijklmnopqrstuvwxyz0123456789!')"
+
 # -getch: one key, no Enter.
 start getch -o out6.bat -getch
 sleep 1
