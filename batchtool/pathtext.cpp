@@ -108,7 +108,7 @@ UncParts splitUnc(const std::string& text) {
     std::string server = cutPath(text.substr(2));
     size_t slash = server.find('\\');
     if (slash != std::string::npos) {
-        parts.path = text.substr(2 + slash);
+        parts.path = server.substr(slash);
         server.resize(slash);
     }
     parts.server = server;

@@ -37,13 +37,6 @@ TEST(DateText, YearRule) {
     EXPECT_EQ(fullYear(2001), 2001);
 }
 
-TEST(DateText, MonthNames) {
-    EXPECT_EQ(monthName(1), "January");
-    EXPECT_EQ(monthName(12), "December");
-    EXPECT_EQ(monthName(0), "");
-    EXPECT_EQ(monthName(13), "");
-}
-
 TEST(FileStamp, PackedFormWithTwoSecondSteps) {
     // 13 January 2011, 16:26:07 in the packed form keeps 16:26:06.
     uint16_t date = static_cast<uint16_t>(((2011 - 1980) << 9) | (1 << 5) | 13);

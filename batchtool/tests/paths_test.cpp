@@ -116,6 +116,10 @@ TEST(Paths, RootOfDriveC) {
 TEST(Paths, SplitsAndConversions) {
     EXPECT_EQ(runRovik({"-n"}).out, "set d~rv=\r\nset d~ir=\r\nset f~il=\r\nset e~xt=\r\n");
     EXPECT_EQ(runRovik({"-UNCsplit", "\\\\bingo\\c\\bongo"}).out, "set s~vr=bingo\r\nset p~th=\\c\\bongo\r\n");
+    // Paths longer than 259 characters are cut.
+    EXPECT_EQ(runRovik({"-w:", "x:\\" + std::string(300, 'p')}).out, "set c~wd=x:\\" + std::string(256, 'p') + "\r\n");
+    EXPECT_EQ(runRovik({"-UNCsplit", "\\\\" + std::string(300, 's')}).out,
+              "set s~vr=" + std::string(259, 's') + "\r\nset p~th=\r\n");
     EXPECT_EQ(runRovik({"-v", "x", "-q", "-//", "a b\\c"}).out, "set c~wd=\"a b/c\"\r\n");
     EXPECT_EQ(runRovik({"-::", "some/page", "b"}).out, "set httpized=http://some/page b\r\n");
     EXPECT_EQ(runRovik({"-copy", "abc"}).out, "set c_opy=abc");
@@ -151,8 +155,12 @@ protected:
     RunOptions from(const std::string& dir) { return in(dir, {{"JPOP", pop}}); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Drives, PopFile, ::testing::Values("", "Z:\\tmp"),
-                         [](const auto& info) { return std::string(info.param[0] ? "OnDriveZ" : "OnDriveC"); });
+// Z:\dev\shm is another Linux file system than drive C, so moves between them
+// are copies (as between two Windows drives); Z:\tmp is not.
+INSTANTIATE_TEST_SUITE_P(Drives, PopFile, ::testing::Values("", "Z:\\tmp", "Z:\\dev\\shm"), [](const auto& info) {
+    std::string p = info.param;
+    return std::string(p.empty() ? "OnDriveC" : p == "Z:\\tmp" ? "OnDriveZ" : "OnOtherFileSystem");
+});
 
 TEST_P(PopFile, PushTwiceThenPop) {
     std::string one = here.mkdir("one dir");

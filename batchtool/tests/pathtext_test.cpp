@@ -83,6 +83,8 @@ TEST(UncSplit, ServerAndPath) {
     u = splitUnc("\\\\bingo");
     EXPECT_EQ(u.server, "bingo");
     EXPECT_EQ(u.path, "");
+    u = splitUnc("\\\\srv\\" + std::string(300, 'p'));  // the whole name is held to 259
+    EXPECT_EQ(u.server.size() + u.path.size(), 259u);
     u = splitUnc("c:\\x");
     EXPECT_EQ(u.server + u.path, "");
 }
@@ -94,14 +96,6 @@ TEST(Httpize, SchemeAddedUnlessPageOrPresent) {
     EXPECT_EQ(httpize({"HTTP://x.org/a"}), "HTTP://x.org/a");
     EXPECT_EQ(httpize({"x.org", "http://"}), "http://x.org http://");  // only the first word counts
     EXPECT_EQ(httpize({"a.ht"}), "http://a.ht");
-}
-
-TEST(CurrentDirShapes, WithoutDriveAndDriveAsElement) {
-    EXPECT_EQ(withoutDrive("C:\\work"), "\\work");
-    EXPECT_EQ(withoutDrive("C:\\"), "\\");
-    EXPECT_EQ(withoutDrive("\\\\srv\\share"), "\\\\srv\\share");
-    EXPECT_EQ(driveAsElement("C:\\work"), "\\C\\work");
-    EXPECT_EQ(driveAsElement("\\\\srv\\share"), "\\\\srv\\share");
 }
 
 TEST(ChangeDirectory, DriveLineThenQuotedCd) {
