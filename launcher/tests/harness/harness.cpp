@@ -281,6 +281,9 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
         ADD_FAILURE() << "cannot copy vq.exe into " << programDir();
         return;
     }
+    for (const auto& name : setup.programDirs) {
+        CreateDirectoryA((programDir() + "\\" + name).c_str(), nullptr);
+    }
     if (setup.ini) testsupport::writeFile(iniPath(), *setup.ini);
     if (setup.history) testsupport::writeFile(historyPath(), *setup.history);
     for (const auto& [name, content] : setup.programFiles) {

@@ -100,6 +100,7 @@ struct Setup {
     std::optional<std::string> history;   // vq.txt in the APPDATA directory
     std::map<std::string, std::string> programFiles;  // more files beside vq.exe
     std::map<std::string, std::string> dataFiles;     // more files in APPDATA
+    std::vector<std::string> programDirs;             // directories beside vq.exe
     // Environment changes on top of the defaults (APPDATA -> the data
     // directory, PATH -> the bin directory then the system directories);
     // a value of none removes the variable.
