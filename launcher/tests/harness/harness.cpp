@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "testsupport.h"
@@ -52,6 +53,12 @@ bool copyFile(const std::string& from, const std::string& to) {
 std::string readWhole(const std::string& path) {
     if (!testsupport::fileExists(path)) return {};
     return testsupport::readFile(path);
+}
+
+// With VQTEST_TRACE set, the harness reports how long each step took.
+void trace(const char* what, DWORD since) {
+    static const bool on = GetEnvironmentVariableA("VQTEST_TRACE", nullptr, 0) > 0;
+    if (on) fprintf(stderr, "[vqtest] %s: %lu ms\n", what, GetTickCount() - since);
 }
 
 bool titleMatches(HWND h, const std::string& title) {
@@ -322,10 +329,13 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     pid_ = pi.dwProcessId;
+    DWORD t0 = GetTickCount();
     WaitForInputIdle(process_, setup.startTimeoutMs);
+    trace("start until input idle", t0);
 }
 
 Vq::~Vq() {
+    DWORD t0 = GetTickCount();
     if (running()) kill();
     if (process_) CloseHandle(process_);
     if (!root_.empty()) {
@@ -335,6 +345,7 @@ Vq::~Vq() {
             return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
         }, 3000, 50);
     }
+    trace("clean-up", t0);
 }
 
 bool Vq::running() const {
@@ -397,11 +408,13 @@ Box Vq::findBox(const std::string& title) const {
 }
 
 Box Vq::waitBox(const std::string& title, unsigned timeoutMs) const {
+    DWORD t0 = GetTickCount();
     Box found;
     if (!waitFor([&] { return bool(found = findBox(title)); }, timeoutMs)) {
         ADD_FAILURE() << "no message box" << (title.empty() ? "" : " \"" + title + "\"")
                       << " within " << timeoutMs << " ms";
     }
+    trace("waitBox", t0);
     return found;
 }
 
@@ -411,6 +424,11 @@ bool Vq::noBoxFor(unsigned ms, const std::string& title) const {
 
 int Vq::waitExit(unsigned timeoutMs) {
     if (!process_) return -1;
+    DWORD t0 = GetTickCount();
+    struct Done {
+        DWORD t0;
+        ~Done() { trace("waitExit", t0); }
+    } done{t0};
     if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "vq did not end within " << timeoutMs << " ms";
         kill();
