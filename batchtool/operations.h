@@ -12,7 +12,7 @@ using Operation = int (*)(Run& run, const OpCall& call);
 int opArgvList(Run& run, const OpCall& call);      // -argv NAME as the last argument
 int opArgvClear(Run& run, const OpCall& call);     // -argvC
 
-// Paths and directories (paths.cpp)
+// Paths and directories (paths.cpp, popfile.cpp)
 int opFnsplit(Run& run, const OpCall& call);       // -fnsplit -.fnsplit -.Fnsplit -nPath
 int opUncSplit(Run& run, const OpCall& call);      // -UNCsplit
 int opTruename(Run& run, const OpCall& call);      // -w: -w. -w:name
@@ -41,7 +41,7 @@ int opStrIStr(Run& run, const OpCall& call);       // -stristr
 int opStrICmp(Run& run, const OpCall& call);       // -stricmp
 int opFileOrDir(Run& run, const OpCall& call);     // -file -directory
 
-// Input, arithmetic and text (input.cpp, textops.cpp)
+// Input, arithmetic and text (input.cpp, variables.cpp, filefragment.cpp)
 int opGetch(Run& run, const OpCall& call);         // -getch
 int opGetLine(Run& run, const OpCall& call);       // -g -gLEN
 int opSetPart(Run& run, const OpCall& call);       // -p -pName

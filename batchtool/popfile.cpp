@@ -79,7 +79,8 @@ int opPushDd(Run& run, const OpCall& call) {
 // directory, the pop file becomes the backup and the temporary file becomes
 // the pop file. At every step the previous contents stay under the pop
 // file's name or the backup's: a failed write or move puts things back and
-// ends with exit code 3 without a change of directory.
+// ends with exit code 3 without a change of directory. When the backup
+// cannot be made the pop file is replaced directly.
 int opPopDir(Run& run, const OpCall& call) {
     const std::string backup = popBackupName();
     const std::string temp = tempName(run, ".J~G");
@@ -102,12 +103,15 @@ int opPopDir(Run& run, const OpCall& call) {
         failedToReplace(run, temp, popFile);
     }
 
-    if (!moveReplacing(popFile, backup)) {
-        DeleteFileA(temp.c_str());
-        failedToReplace(run, popFile, backup);
-    }
-    if (!moveReplacing(temp, popFile)) {
-        moveReplacing(backup, popFile);
+    if (moveReplacing(popFile, backup)) {
+        if (!moveReplacing(temp, popFile)) {
+            moveReplacing(backup, popFile);
+            DeleteFileA(temp.c_str());
+            failedToReplace(run, temp, popFile);
+        }
+    } else if (!moveReplacing(temp, popFile)) {
+        // No backup can be kept (drive C may be closed to the user): the pop
+        // file is still replaced, so the stack shrinks as it should.
         DeleteFileA(temp.c_str());
         failedToReplace(run, temp, popFile);
     }
