@@ -15,9 +15,10 @@ constexpr size_t argLineBuffer = 400;
 // digits count as 0), as the C runtime's atoi reads it.
 long argLineNumber(const std::string& line);
 
-// The value of a line: the number token skipped (everything up to the first
-// character at or below blank, bytes 128-255 counting as blanks), then the
-// blanks after it; the rest, trailing blanks included.
+// The value of a line: the blanks before the number and the number token
+// skipped (everything up to the first character at or below blank, bytes
+// 128-255 counting as blanks), then the blanks after it; the rest, trailing
+// blanks included.
 std::string argLineValue(const std::string& line);
 
 // Argument k of an open file (read from its start): the value of the first

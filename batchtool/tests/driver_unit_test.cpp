@@ -57,7 +57,9 @@ TEST(ArgFileLine, NumberAndValue) {
     EXPECT_EQ(argLineValue("2\t bingo  "), "bingo  ");   // trailing blanks stay
     EXPECT_EQ(argLineValue("3\xA0" "value"), "value");    // high bytes are blanks
     EXPECT_EQ(argLineValue("4"), "");
-    EXPECT_EQ(argLineValue("  5 x"), "5 x");  // a leading blank ends the number token at once
+    // An indented line: the blanks before the number are not part of the value.
+    EXPECT_EQ(argLineValue("  5 x"), "x");
+    EXPECT_EQ(argLineValue("\t 6\tsix "), "six ");
 }
 
 namespace {
