@@ -91,6 +91,7 @@ TEST_P(BothDrives, CurrentDirectoryForms) {
     EXPECT_EQ(out({"-short", "-w"}), "set c~wd=" + shortPath(blank) + "\r\n");
     EXPECT_EQ(shortPath(blank).find(' '), std::string::npos);  // Wine makes hashed 8.3 names
     EXPECT_EQ(runRovik({"-w"}, in(dir.path())).out, "set c~wd=" + dir.path() + "\r\n");
+    EXPECT_EQ(runRovik({"-q", "-w"}, in(dir.path())).out, "set c~wd=" + dir.path() + "\r\n");  // no blank, no quotes
 }
 
 TEST_P(BothDrives, TruenamesOfNamesAndPatterns) {
@@ -115,6 +116,7 @@ TEST(Paths, RootOfDriveC) {
 
 TEST(Paths, SplitsAndConversions) {
     EXPECT_EQ(runRovik({"-n"}).out, "set d~rv=\r\nset d~ir=\r\nset f~il=\r\nset e~xt=\r\n");
+    EXPECT_EQ(runRovik({"-w:"}).out, "set c~wd=\r\n");  // a missing name is the empty text
     EXPECT_EQ(runRovik({"-UNCsplit", "\\\\bingo\\c\\bongo"}).out, "set s~vr=bingo\r\nset p~th=\\c\\bongo\r\n");
     // Paths longer than 259 characters are cut.
     EXPECT_EQ(runRovik({"-w:", "x:\\" + std::string(300, 'p')}).out, "set c~wd=x:\\" + std::string(256, 'p') + "\r\n");
@@ -197,11 +199,32 @@ TEST_P(PopFile, ArgumentOverridesJpopAndPushddEnters) {
 }
 
 TEST_P(PopFile, MissingPopFileLeavesNoLitter) {
+    writeFile("c:\\pop~.b~k", "C:\\kept\r\n");
     auto r = runRovik({"-k-", "-popdir"}, from(here.path()));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err, "couldn't open " + pop + " for r.");
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(fileExists(here.file("AAAAAAA~.J~G")));
+    EXPECT_EQ(readFile("c:\\pop~.b~k"), "C:\\kept\r\n");  // the backup goes only when a pop succeeds
+}
+
+TEST_P(PopFile, ArgumentFileLinesFollowCommandLinePositions) {
+    // After -argv FILE, -pushdd sits at position 3: its directory is line 5
+    // and its pop file line 6, and reading the second keeps the first.
+    std::string target = here.mkdir("target dir");
+    std::string other = store.file("other");
+    std::string args = store.write("push.txt", "1 unused\n5 " + target + "\n6 " + other + "\n");
+    auto r = runRovik({"-argv", args, "-pushdd"}, from(here.path()));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "C:\r\ncd \"" + target.substr(2) + "\"\r\n");
+    EXPECT_EQ(readFile(other), here.path() + "\r\n");
+
+    args = store.write("pop.txt", "4 unused\n5 " + other + "\n");
+    r = runRovik({"-argv", args, "-popdir"}, from(target));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "C:\r\ncd \"" + here.path().substr(2) + "\"\r\n");
+    EXPECT_EQ(readFile(other), "");
+    EXPECT_FALSE(fileExists(pop));
 }
 
 TEST_P(PopFile, TemporaryNamesSkipExistingFiles) {
@@ -276,6 +299,7 @@ TEST(Dates, FormsAgreeWithTheClock) {
     snprintf(expected, sizeof expected, "set d~m=%d\r\nset d~d=%d\r\nset d~y=%d\r\n", now.wMonth, now.wDay, now.wYear);
     EXPECT_EQ(r.out, expected);  // (a run across midnight would differ)
     EXPECT_EQ(runRovik({"-s"}).out, r.out);
+    EXPECT_EQ(runRovik({"-s", ""}).out, r.out);  // an empty form (an argument-file gap) is no form
     EXPECT_EQ(runRovik({"-s", "-m-1"}).out, runRovik({"-lastmonth"}).out);
     EXPECT_EQ(runRovik({"-s", "-0"}).out, runRovik({"-date0"}).out);
     EXPECT_EQ(runRovik({"-datetime"}).out.size(), strlen("set d~m=yymmddhhmm\r\n"));
