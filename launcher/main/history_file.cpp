@@ -4,8 +4,8 @@
 
 namespace vq {
 
-std::vector<std::string> split_history_text(const std::string& bytes) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> split_history_views(std::string_view bytes) {
+  std::vector<std::string_view> lines;
   const size_t end = std::min(bytes.find('\0'), bytes.size());
   size_t start = 0;
   while (start < end) {
@@ -16,6 +16,11 @@ std::vector<std::string> split_history_text(const std::string& bytes) {
     start = stop + 1;
   }
   return lines;
+}
+
+std::vector<std::string> split_history_text(const std::string& bytes) {
+  const std::vector<std::string_view> views = split_history_views(bytes);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string join_history_lines(const std::vector<std::string>& lines) {

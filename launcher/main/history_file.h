@@ -5,11 +5,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vq {
 
 std::vector<std::string> split_history_text(const std::string& bytes);
+// The same lines as views into `bytes` (which must outlive them).
+std::vector<std::string_view> split_history_views(std::string_view bytes);
 
 std::string join_history_lines(const std::vector<std::string>& lines);
 

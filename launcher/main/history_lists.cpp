@@ -1,5 +1,7 @@
 #include "main/history_lists.h"
 
+#include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 namespace vq {
@@ -68,28 +70,70 @@ void prune_short(std::vector<std::string>& list, int minimum, int exempt, bool l
   list.resize(out);
 }
 
-std::vector<HistEntryData> build_history(std::vector<std::string> lines,
+std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
                                          const std::vector<std::string>& deletes,
                                          const LoadSettings& s, const TextKey& key,
                                          const AddingProgress& progress) {
-  const long long max = s.max;
-  drop_oldest(lines, static_cast<long long>(lines.size()) - 4 * max);
-  delete_words(lines, deletes, key);
-  dedupe_keep_last(lines, key);
-  prune_short(lines, s.length, s.leave_short, s.leave_1);
-  drop_oldest(lines, static_cast<long long>(lines.size()) - max);
+  return build_history(std::vector<std::string_view>(lines.begin(), lines.end()), deletes, s, key,
+                       progress);
+}
 
-  // Trimming can make two kept lines equal (" dir" and "dir"); the walk
-  // keeps the newer one.
+std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
+                                         const std::vector<std::string>& deletes,
+                                         const LoadSettings& s, const TextKey& key,
+                                         const AddingProgress& progress) {
+  // The steps (cut to 4 x max, delete words, keep the last of each repeat,
+  // prune short lines, keep the newest max, walk newest first) all decide
+  // about a line from the line itself and the lines newer than it.  So one
+  // pass from the newest line back does them all, and it stops as soon as
+  // max lines have come through the pruning: older lines cannot reach the
+  // list.  Each line's key is computed once, and only for lines looked at.
+  const long long max = s.max;
   std::vector<HistEntryData> entries;
-  std::unordered_set<std::string> taken;
+  if (max <= 0) return entries;
+  const size_t oldest =
+      static_cast<long long>(lines.size()) > 4 * max ? lines.size() - static_cast<size_t>(4 * max) : 0;
+
+  std::unordered_set<std::string> gone;
+  for (const auto& w : deletes) gone.insert(key(w));
+  // Keys live in `keys` (never reallocated: one slot per line looked at,
+  // plus one per trimmed line); the sets refer to them.
+  const size_t span = lines.size() - oldest;
+  std::vector<std::string> keys;
+  keys.reserve(2 * span);
+  std::unordered_set<std::string_view> seen;   // untrimmed keys of newer kept lines
+  std::unordered_set<std::string_view> taken;  // keys of the entries added
+  seen.reserve(span);
+  taken.reserve(static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span))));
+  long long deduped = 0;                  // lines kept by the repeat step so far
+  long long pruned = 0;                   // lines kept by the pruning so far
   int32_t loadcount = 0;
-  for (size_t i = lines.size(); i-- > 0;) {
-    std::string k = key(lines[i]);
+  for (size_t i = lines.size(); i-- > oldest;) {
+    std::string_view text = lines[i];
+    keys.push_back(key(text));
+    std::string_view k = keys.back();
+    if (!gone.empty() && gone.count(keys.back())) continue;
+    if (!seen.insert(k).second) continue;
+    ++deduped;  // this line and all kept lines after it
+    size_t b = 0, e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+    const long long len = static_cast<long long>(e - b);
+    if (len == 0) continue;
+    if (deduped > s.leave_short && len < s.length) continue;
+    if (!s.leave_1 && len == 1) continue;
+    if (++pruned > max) break;
+    // Trimming can make two kept lines equal (" dir" and "dir"); the walk
+    // keeps the newer one.
+    if (static_cast<size_t>(len) != text.size()) {
+      text = text.substr(b, static_cast<size_t>(len));
+      keys.push_back(key(text));
+      k = keys.back();
+    }
     if (taken.count(k)) continue;
     if (loadcount % 256 == 0 && progress && progress(loadcount)) break;
-    taken.insert(std::move(k));
-    entries.push_back({std::move(lines[i]), loadcount});
+    taken.insert(k);
+    entries.push_back({std::string(text), loadcount});
     ++loadcount;
     if (loadcount >= max) break;
   }

@@ -7,13 +7,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vq {
 
 // Maps a text to a key; two texts are "the same command" when their keys
 // are equal (the locale's comparison that ignores letter case).
-using TextKey = std::function<std::string(const std::string&)>;
+using TextKey = std::function<std::string(std::string_view)>;
 
 // The text without leading and trailing characters at or below the blank.
 std::string trim_blanks(const std::string& text);
@@ -54,7 +55,11 @@ using AddingProgress = std::function<bool(int32_t loadcount)>;
 // The whole cleaning of the file's lines (oldest first) into the entries
 // of the list (newest first, ages 0, 1, 2, ...).  Runs in time near-linear
 // in the number of lines.
-std::vector<HistEntryData> build_history(std::vector<std::string> lines,
+std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
+                                         const std::vector<std::string>& deletes,
+                                         const LoadSettings& settings, const TextKey& key,
+                                         const AddingProgress& progress);
+std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
                                          const std::vector<std::string>& deletes,
                                          const LoadSettings& settings, const TextKey& key,
                                          const AddingProgress& progress);

@@ -22,8 +22,7 @@ bool load_failed = false;
 bool showprogress(std::string_view format, const Args& args) {
   Form1->set_status(sformat(format, args));
   process_pending_events();
-  if (Form1->handle) RedrawWindow(Form1->handle, nullptr, nullptr,
-                                  RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (Form1->handle) UpdateWindow(Form1->handle);
   return cancelled;
 }
 
@@ -33,16 +32,16 @@ void loadhistory() {
   f.loadcount = 0;
   const std::string& path = options.history;
 
-  std::vector<std::string> lines;
+  std::string bytes;
+  std::vector<std::string_view> lines;
   if (vq::history_exists(path)) {
-    std::string bytes;
     try {
       bytes = vq::read_history_bytes(path);
     } catch (...) {
       load_failed = true;
       throw;
     }
-    lines = vq::split_history_text(bytes);
+    lines = vq::split_history_views(bytes);
     f.set_caption(sformat("(%s/%s/%s:%s) %s", {"1", "14", "2015", "bfb", path}));
   } else {
     f.set_caption(sformat("(%s) %s (empty)", {"aa0", path}));
@@ -56,7 +55,7 @@ void loadhistory() {
   s.leave_1 = options.leave_1;
   const std::vector<std::string> none;
   std::vector<vq::HistEntryData> entries = vq::build_history(
-      std::move(lines), deletes ? *deletes : none, s, vq::locale_text_key,
+      lines, deletes ? *deletes : none, s, vq::locale_text_key,
       [](int32_t count) { return showprogress("adding %d", {count}); });
   f.loadcount = static_cast<int32_t>(entries.size());
 

@@ -4,11 +4,11 @@
 
 namespace vq {
 
-std::string locale_text_key(const std::string& text) {
+std::string locale_text_key(std::string_view text) {
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
   // A zero-length source is not accepted; the key of the empty text is the
   // key of "" given NUL-terminated.
-  const char* src = text.c_str();
+  const char* src = text.empty() ? "" : text.data();
   const int srclen = text.empty() ? -1 : static_cast<int>(text.size());
   char small[512];
   int n = LCMapStringA(LOCALE_USER_DEFAULT, flags, src, srclen, small, sizeof small);
@@ -24,7 +24,7 @@ std::string locale_text_key(const std::string& text) {
   }
   // No key could be made: fall back to the text itself, marked so that it
   // cannot collide with a real sort key.
-  return std::string("\xff\xff", 2) + text;
+  return std::string("\xff\xff", 2) + std::string(text);
 }
 
 bool locale_text_equal(const std::string& a, const std::string& b) {

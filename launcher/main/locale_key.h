@@ -5,10 +5,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vq {
 
-std::string locale_text_key(const std::string& text);
+std::string locale_text_key(std::string_view text);
 
 // The comparison the key stands for (CompareStringA, case ignored).
 bool locale_text_equal(const std::string& a, const std::string& b);
