@@ -145,11 +145,19 @@ Window Window::child(const std::string& className, int index) const {
 int Window::count() const { return static_cast<int>(SendMessageA(h_, LB_GETCOUNT, 0, 0)); }
 
 std::string Window::itemText(int index) const {
-    LRESULT len = SendMessageA(h_, LB_GETTEXTLEN, index, 0);
+    // Asked in UTF-16: Wine answers a cross-process LB_GETTEXT of an ANSI
+    // caller with UTF-16 bytes, overrunning a buffer sized for ANSI text.
+    LRESULT len = SendMessageW(h_, LB_GETTEXTLEN, index, 0);
     if (len == LB_ERR) return {};
-    std::string s(static_cast<std::size_t>(len) + 1, '\0');
-    LRESULT got = SendMessageA(h_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
-    s.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    std::vector<wchar_t> wide(static_cast<std::size_t>(len) * 2 + 8, L'\0');
+    LRESULT got = SendMessageW(h_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    if (got == LB_ERR || got <= 0) return {};
+    got = std::min<LRESULT>(got, static_cast<LRESULT>(wide.size()));
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0,
+                                nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), s.data(), n, nullptr,
+                        nullptr);
     return s;
 }
 
