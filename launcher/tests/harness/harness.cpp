@@ -133,10 +133,9 @@ std::vector<Window> Window::children() const {
 
 Window Window::child(const std::string& className, int index) const {
     int seen = 0;
-    // Creation order: the first-created child is at the bottom of the z-order.
-    auto all = children();
-    std::reverse(all.begin(), all.end());
-    for (const auto& c : all) {
+    // Children come in z-order, which for controls that never change their
+    // z-order is the order they were created in.
+    for (const auto& c : children()) {
         if (lstrcmpiA(c.className().c_str(), className.c_str()) == 0 && seen++ == index) return c;
     }
     return Window();
