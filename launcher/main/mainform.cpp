@@ -254,14 +254,21 @@ void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
 }
 
 void TForm1::run_request() {
+  if (starting || !startup_done) {
+    // Held like a close request (see close()); start-up's own result value
+    // must not overwrite it.
+    held_run_ = true;
+    return;
+  }
   modalresult = mrOk;
   close();
 }
 
 void TForm1::close() {
-  if (starting) {
-    // Start-up (and with it the history load) is still on the stack: the
-    // request is carried out when it has finished.
+  if (starting || !startup_done) {
+    // Start-up (and with it the history load) has not finished: the request
+    // is carried out when it has, so a run never saves a list that is not
+    // loaded yet.
     held_close_ = true;
     return;
   }
@@ -288,8 +295,12 @@ void TForm1::FormShow() {
 void TForm1::finish_startup() {
   starting = false;
   if (held_close_) {
-    held_close_ = false;
+    // A close (Cancel, or the end of start-up itself) wins over a run.
+    held_close_ = held_run_ = false;
     close();
+  } else if (held_run_) {
+    held_run_ = false;
+    run_request();
   }
 }
 

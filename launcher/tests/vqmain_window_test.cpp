@@ -5,6 +5,7 @@
 
 #include "harness.h"
 #include "main/form.h"
+#include "testsupport.h"
 
 using vqtest::Vq;
 using vqtest::Window;
@@ -240,4 +241,141 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
   EXPECT_EQ(vq.waitExit(6000), 0);
   SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);
+}
+
+TEST(VqWindow, ClickCopiesAndDoubleClickRuns) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+  RECT item{};
+  SendMessageA(list.handle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+  PostMessageA(list.handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "notepad readme.txt"; }))
+      << edit.text();
+  PostMessageA(list.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(vq.waitExit(), 0);
+  const std::string saved = vq.readDataFile("vq.txt");
+  EXPECT_EQ(saved.substr(saved.size() - 20), "notepad readme.txt\r\n");
+}
+
+TEST(VqWindow, BadOptionShowsTheUsageAndEndsWithoutTouchingTheHistory) {
+  Vq vq({"-EXEC"}, std::nullopt, std::string(kHistory));
+  vqtest::Box box = vq.waitBox("Error");
+  ASSERT_TRUE(box);
+  const std::string text = box.message();
+  EXPECT_EQ(text.substr(0, text.find('\r')), "bad option: -EXEC (-EXEC)");
+  // The windows exist; the help and file-template windows stay hidden.
+  Window help = vq.findWindow("Thelpf"), gui = vq.findWindow("TformGui");
+  EXPECT_TRUE(help);
+  EXPECT_TRUE(gui);
+  EXPECT_FALSE(help.visible());
+  EXPECT_FALSE(gui.visible());
+  box.press(IDOK);
+  EXPECT_EQ(vq.waitExit(), 0);
+  EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);
+}
+
+// Run requests that arrive before or while a long history loads (OK, or
+// Enter already queued) must not save a history made of the Edit text
+// alone: they take effect once the list is complete.  The launcher is
+// started directly here, without waiting for it to become idle, so that
+// the requests really arrive early.
+namespace {
+
+struct EarlyVq {
+  testsupport::TempDir dir;
+  PROCESS_INFORMATION pi{};
+  std::string history;
+
+  explicit EarlyVq(int lines, int max) {
+    const std::string exe = dir.file("vq.exe");
+    CopyFileA(testsupport::siblingExe("vq.exe").c_str(), exe.c_str(), FALSE);
+    std::string h;
+    for (int i = 0; i < lines; ++i) h += "distinct command line " + std::to_string(i) + "\r\n";
+    history = dir.write("hist.txt", h);
+    dir.write("vq.ini", "[vq]\r\nbeep=0\r\nontoptime=0\r\nmax=" + std::to_string(max) +
+                            "\r\nhistory=" + history + "\r\n");
+    std::string cmd = "\"" + exe + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    EXPECT_TRUE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               dir.path().c_str(), &si, &pi));
+  }
+  ~EarlyVq() {
+    if (pi.hProcess) {
+      TerminateProcess(pi.hProcess, 1);
+      WaitForSingleObject(pi.hProcess, 5000);
+      CloseHandle(pi.hProcess);
+      CloseHandle(pi.hThread);
+    }
+  }
+  struct Search {
+    DWORD pid;
+    HWND h;
+  };
+  static BOOL CALLBACK find_form(HWND h, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    char cls[16] = "";
+    GetClassNameA(h, cls, sizeof cls);
+    if (owner != s->pid || std::string(cls) != "TForm1") return TRUE;
+    s->h = h;
+    return FALSE;
+  }
+  HWND main() const {
+    Search s{pi.dwProcessId, nullptr};
+    vqtest::waitFor([&] {
+      EnumWindows(find_form, reinterpret_cast<LPARAM>(&s));
+      return s.h != nullptr;
+    }, 10000, 1);
+    return s.h;
+  }
+  bool ended() const { return WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0; }
+};
+
+int count_lines(const std::string& s) {
+  int n = 0;
+  for (size_t p = 0; (p = s.find("\r\n", p)) != std::string::npos; p += 2) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(VqWindow, OkBeforeTheListIsLoadedRunsTheMostRecentAfterIt) {
+  EarlyVq vq(120000, 60000);
+  HWND main = vq.main();
+  ASSERT_TRUE(main);
+  HWND ok = nullptr;
+  ASSERT_TRUE(vqtest::waitFor([&] { return (ok = GetDlgItem(main, vq::ID_BitBtn_OK)) != nullptr; },
+                              10000, 1));
+  PostMessageA(ok, BM_CLICK, 0, 0);
+  ASSERT_TRUE(vq.ended());
+  const std::string saved = testsupport::readFile(vq.history);
+  EXPECT_EQ(count_lines(saved), 60001);
+  const std::string last = "distinct command line 119999\r\n";
+  ASSERT_GE(saved.size(), last.size());
+  EXPECT_EQ(saved.substr(saved.size() - last.size()), last);
+}
+
+TEST(VqWindow, EnterQueuedDuringTheLoadWaitsForTheList) {
+  EarlyVq vq(120000, 60000);
+  HWND main = vq.main();
+  ASSERT_TRUE(main);
+  HWND edit = GetDlgItem(main, vq::ID_Edit);
+  // Wait until start-up is under way (the caption changes at the load).
+  vqtest::waitFor([&] {
+    char t[8] = "";
+    GetWindowTextA(main, t, sizeof t);
+    return std::string(t) != "Form1";
+  }, 10000, 1);
+  PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(vq.ended());
+  const std::string saved = testsupport::readFile(vq.history);
+  EXPECT_EQ(count_lines(saved), 60001);
+  EXPECT_EQ(saved.substr(0, 29), "distinct command line 60000\r\n");
 }
