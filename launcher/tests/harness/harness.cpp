@@ -336,9 +336,11 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     pid_ = pi.dwProcessId;
-    DWORD t0 = GetTickCount();
-    WaitForInputIdle(process_, setup.startTimeoutMs);
-    trace("start until input idle", t0);
+    if (setup.waitForIdle) {
+        DWORD t0 = GetTickCount();
+        WaitForInputIdle(process_, setup.startTimeoutMs);
+        trace("start until input idle", t0);
+    }
 }
 
 Vq::~Vq() {
@@ -444,6 +446,10 @@ int Vq::waitExit(unsigned timeoutMs) {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return static_cast<int>(code);
+}
+
+bool Vq::ended(unsigned timeoutMs) const {
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
 void Vq::kill() {

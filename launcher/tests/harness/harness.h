@@ -109,6 +109,9 @@ struct Setup {
     // the argument list when set.
     std::optional<std::string> rawArgs;
     unsigned startTimeoutMs = 10000;
+    // False: return at once after the process starts, without waiting for
+    // it to become idle (for tests that act while start-up still runs).
+    bool waitForIdle = true;
 };
 
 class Vq {
@@ -152,6 +155,8 @@ public:
     // Waits for the process to end; returns its exit code, or -1 (and a
     // test failure) after killing it when it does not end in time.
     int waitExit(unsigned timeoutMs = 10000);
+    // True when the process ends within the time; no test failure otherwise.
+    bool ended(unsigned timeoutMs = 0) const;
     // Ends the child at once.
     void kill();
 
