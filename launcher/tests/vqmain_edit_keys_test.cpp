@@ -132,20 +132,3 @@ TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
   EXPECT_EQ(r.width, 0);
   EXPECT_EQ(r.height, 0);
 }
-
-TEST(FormTable, TabOrderAndDesignedPlaces) {
-  size_t n = 0;
-  const ControlDef* defs = form_controls(&n);
-  int last = -1;
-  for (size_t i = 0; i < n; ++i) {
-    if (defs[i].tab < 0) continue;
-    EXPECT_GT(defs[i].tab, last) << defs[i].name;  // created in tab order
-    last = defs[i].tab;
-  }
-  const ControlDef* label = find_control(ID_Label_stat);
-  ASSERT_TRUE(label);
-  EXPECT_EQ(label->tab, -1);
-  EXPECT_EQ(label->left, 262);
-  EXPECT_EQ(label->top, 270);
-  EXPECT_FALSE(find_control(ID_CheckBox_DontSave)->visible);
-}

@@ -379,3 +379,16 @@ TEST(VqWindow, EnterQueuedDuringTheLoadWaitsForTheList) {
   EXPECT_EQ(count_lines(saved), 60001);
   EXPECT_EQ(saved.substr(0, 29), "distinct command line 60000\r\n");
 }
+
+TEST(VqWindow, CancelDuringTheLoadEndsWithoutSaving) {
+  EarlyVq vq(120000, 60000);
+  HWND main = vq.main();
+  ASSERT_TRUE(main);
+  HWND cancel = nullptr;
+  ASSERT_TRUE(vqtest::waitFor(
+      [&] { return (cancel = GetDlgItem(main, vq::ID_BitBtn_cancel)) != nullptr; }, 10000, 1));
+  const std::string before = testsupport::readFile(vq.history);
+  PostMessageA(cancel, BM_CLICK, 0, 0);
+  ASSERT_TRUE(vq.ended());
+  EXPECT_EQ(testsupport::readFile(vq.history), before);
+}
