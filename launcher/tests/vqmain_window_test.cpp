@@ -366,13 +366,14 @@ TEST(VqWindow, EnterQueuedDuringTheLoadWaitsForTheList) {
   EarlyVq vq(120000, 60000);
   HWND main = vq.main();
   ASSERT_TRUE(main);
-  HWND edit = GetDlgItem(main, vq::ID_Edit);
   // Wait until start-up is under way (the caption changes at the load).
-  vqtest::waitFor([&] {
+  ASSERT_TRUE(vqtest::waitFor([&] {
     char t[8] = "";
     GetWindowTextA(main, t, sizeof t);
-    return std::string(t) != "Form1";
-  }, 10000, 1);
+    return std::string(t) == "(1/14/2";
+  }, 10000, 1));
+  HWND edit = GetDlgItem(main, vq::ID_Edit);
+  ASSERT_TRUE(edit);
   PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
   ASSERT_TRUE(vq.ended());
   const std::string saved = testsupport::readFile(vq.history);
