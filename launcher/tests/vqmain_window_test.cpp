@@ -33,26 +33,6 @@ Window ready(const Vq& vq) {
   return main;
 }
 
-// The list's texts read through the wide message: under Wine the ANSI
-// LB_GETTEXT sent to another process comes back as UTF-16 and overruns a
-// buffer sized from LB_GETTEXTLEN.
-std::vector<std::string> listTexts(const Window& list) {
-  std::vector<std::string> out;
-  const int n = list.count();
-  for (int i = 0; i < n; ++i) {
-    LRESULT len = SendMessageW(list.handle(), LB_GETTEXTLEN, i, 0);
-    std::wstring w(static_cast<size_t>(len < 0 ? 0 : len) + 1, L'\0');
-    LRESULT got = SendMessageW(list.handle(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()));
-    w.resize(got < 0 ? 0 : static_cast<size_t>(got));
-    std::string a(w.size() * 2 + 1, '\0');
-    int m = WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), a.data(),
-                                static_cast<int>(a.size()), nullptr, nullptr);
-    a.resize(m > 0 ? static_cast<size_t>(m) : 0);
-    out.push_back(a);
-  }
-  return out;
-}
-
 }  // namespace
 
 TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
@@ -60,7 +40,7 @@ TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
   Window main = ready(vq);
   ASSERT_TRUE(main);
   Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
-  EXPECT_EQ(listTexts(list),
+  EXPECT_EQ(list.items(),
             (Items{"dir /w", "cd \\projects\\alpha", "mkdir build\\x", "notepad readme.txt",
                    "ping localhost"}));
   EXPECT_EQ(main.text(), "(1/14/2015:bfb) " + vq.historyPath());
