@@ -55,6 +55,8 @@ void cleanup() {
   putoptions();
 }
 
+void close_requested_during_closedown() { stoprun = true; }
+
 void FormClose(bool& keep_open) {
   stoprun = false;
   keep_open = !closedown();

@@ -14,3 +14,7 @@ extern std::function<RunOutcome()> runcommand_hook;
 // Frees the list's entry objects and `deletes`, and writes the version
 // stamp into the options file.
 void cleanup();
+
+// A close request that arrives while the close handler runs (during one of
+// its questions) only ends the run loop.
+void close_requested_during_closedown();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "main/close_path.h"
 #include "main/form.h"
 #include "options/options.h"
 #include "support/messages.h"
@@ -272,7 +273,11 @@ void TForm1::close() {
     held_close_ = true;
     return;
   }
-  if (!handle || closing_) return;
+  if (!handle) return;
+  if (closing_) {
+    close_requested_during_closedown();
+    return;
+  }
   closing_ = true;
   bool keep_open = false;
   FormClose(keep_open);

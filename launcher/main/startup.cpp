@@ -16,6 +16,17 @@ std::string exec_text_of(const std::string& command_line) {
   return vq::trim_blanks(command_line.substr(at + 5, 5000));
 }
 
+void reduce_main_window() {
+  TForm1& f = *Form1;
+  for (HWND c : {f.ListBox, f.BitBtn_Find, f.CheckBox_DontSave})
+    if (c) ShowWindow(c, SW_HIDE);
+  if (startup_roads.reduce_window) startup_roads.reduce_window();
+  RECT r;
+  GetWindowRect(f.handle, &r);
+  SetWindowPos(f.handle, nullptr, 0, 0, 2 * (r.right - r.left), 150,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void startup() {
   TForm1& f = *Form1;
   if (f.startup_done) return;
@@ -43,10 +54,11 @@ void startup() {
   if (!options.gui.empty()) {
     // The file-template window: on OK its command waits in the reduced
     // window for confirmation; the history is neither loaded nor saved.
+    SendMessageA(f.CheckBox_DontSave, BM_SETCHECK, BST_CHECKED, 0);
     std::string command;
     if (startup_roads.show_template && startup_roads.show_template(command)) {
       f.set_edit_text(command);
-      if (startup_roads.reduce_window) startup_roads.reduce_window();
+      reduce_main_window();
     } else {
       f.close();
     }

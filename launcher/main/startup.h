@@ -14,7 +14,8 @@ struct StartupRoads {
   // -gui:: show the file-template window modally; returns true when it was
   // confirmed and hands back the text of its Edit_What box.
   std::function<bool(std::string& command)> show_template;
-  // -gui: confirmed: hide the history controls and shrink the window.
+  // -gui: confirmed: hide the other history controls, move Checkbox_Debug
+  // and check CheckBox_WaitExec (reduce_main_window does the rest).
   std::function<void()> reduce_window;
   // Start-up sound from a wave file at a volume (percent).
   std::function<void(const std::string& wav, int volume)> play_at_volume;
@@ -25,6 +26,10 @@ struct StartupRoads {
   std::function<void()> show_restoreexec;
 };
 extern StartupRoads startup_roads;
+
+// The -gui: window: the history controls hidden, the window 150 pixels
+// high and twice as wide.
+void reduce_main_window();
 
 // The text after the first "-exec" on the raw command line (at most 5000
 // characters), trimmed of blanks at both ends; empty when there is none.

@@ -373,3 +373,11 @@ TEST(VqWindow, CancelDuringTheLoadEndsWithoutSaving) {
   ASSERT_TRUE(vq.ended());
   EXPECT_EQ(testsupport::readFile(vq.history), before);
 }
+
+TEST(VqWindow, GuiWithNothingAfterTheColonIsTheNormalMode) {
+  Vq vq({"-gui:"}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  EXPECT_EQ(main.item(vq::ID_Edit).text(), "dir /w");
+  EXPECT_FALSE(main.item(vq::ID_CheckBox_DontSave).checked());
+}
