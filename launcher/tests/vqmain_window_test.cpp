@@ -271,7 +271,11 @@ struct EarlyVq {
   PROCESS_INFORMATION pi{};
   std::string history;
 
-  explicit EarlyVq(int lines, int max) {
+  HANDLE lock = INVALID_HANDLE_VALUE;
+
+  // With `locked`, the history file is held open without sharing, so the
+  // launcher finds it but cannot read it.
+  explicit EarlyVq(int lines, int max, bool locked = false) {
     const std::string exe = dir.file("vq.exe");
     CopyFileA(testsupport::siblingExe("vq.exe").c_str(), exe.c_str(), FALSE);
     std::string h;
@@ -279,6 +283,8 @@ struct EarlyVq {
     history = dir.write("hist.txt", h);
     dir.write("vq.ini", "[vq]\r\nbeep=0\r\nontoptime=0\r\nmax=" + std::to_string(max) +
                             "\r\nhistory=" + history + "\r\n");
+    if (locked)
+      lock = CreateFileA(history.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     std::string cmd = "\"" + exe + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -286,6 +292,7 @@ struct EarlyVq {
                                dir.path().c_str(), &si, &pi));
   }
   ~EarlyVq() {
+    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
     if (pi.hProcess) {
       TerminateProcess(pi.hProcess, 1);
       WaitForSingleObject(pi.hProcess, 5000);
@@ -380,4 +387,29 @@ TEST(VqWindow, GuiWithNothingAfterTheColonIsTheNormalMode) {
   ASSERT_TRUE(main);
   EXPECT_EQ(main.item(vq::ID_Edit).text(), "dir /w");
   EXPECT_FALSE(main.item(vq::ID_CheckBox_DontSave).checked());
+}
+
+TEST(VqWindow, UnreadableHistoryIsReportedAndNeverOverwritten) {
+  EarlyVq vq(50, 400, true);
+  ASSERT_NE(vq.lock, INVALID_HANDLE_VALUE);
+  HWND main = vq.main();
+  ASSERT_TRUE(main);
+  HWND box = nullptr;
+  ASSERT_TRUE(vqtest::waitFor([&] {
+    box = FindWindowA("#32770", "Error");
+    return box != nullptr;
+  }));
+  char text[600] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_EQ(std::string(text), "Cannot open file \"" + vq.history + "\"");
+  PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  CloseHandle(vq.lock);
+  vq.lock = INVALID_HANDLE_VALUE;
+  const std::string before = testsupport::readFile(vq.history);
+  // A run now would write the empty list and the Edit text over the file.
+  HWND edit = GetDlgItem(main, vq::ID_Edit);
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed command"));
+  PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(vq.ended());
+  EXPECT_EQ(testsupport::readFile(vq.history), before);
 }
