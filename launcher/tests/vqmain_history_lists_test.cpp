@@ -169,3 +169,12 @@ TEST(LoadPipeline, LeaveOneAmongTheNewest) {
   EXPECT_EQ(texts(r.entries).front(), "z");
   EXPECT_EQ(texts(r.entries).back(), "long command a");  // old "q" is too short
 }
+
+TEST(LoadPipeline, HugeMaxKeepsEverything) {
+  // Four times the largest max does not fit in 32 bits; it must not wrap
+  // into a cut that empties the history.
+  vq::LoadSettings s;
+  s.max = 2147483647;
+  Load r = load(split("long command one;long command two"), s);
+  EXPECT_EQ(texts(r.entries), split("long command two;long command one"));
+}
