@@ -312,7 +312,7 @@ void TForm1::finish_startup() {
   }
 }
 
-// OK pressed while start-up runs: held (see close()).
+// Buttons and list notifications.
 void TForm1::on_command(int id, int code, HWND) {
   switch (id) {
     case vq::ID_BitBtn_OK:
