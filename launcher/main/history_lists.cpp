@@ -1,6 +1,7 @@
 #include "main/history_lists.h"
 
 #include <algorithm>
+#include <memory>
 #include <string_view>
 #include <unordered_set>
 
@@ -70,9 +71,74 @@ void prune_short(std::vector<std::string>& list, int minimum, int exempt, bool l
   list.resize(out);
 }
 
+namespace {
+
+// Keys of one load, stored back to back in large blocks (one allocation per
+// block instead of one per key).
+class KeyArena {
+ public:
+  std::string_view store(std::string_view key) {
+    if (key.size() > kBlock - used_ || blocks_.empty()) {
+      blocks_.push_back(std::make_unique<char[]>(key.size() > kBlock ? key.size() : kBlock));
+      used_ = 0;
+    }
+    char* at = blocks_.back().get() + used_;
+    std::copy(key.begin(), key.end(), at);
+    used_ += key.size();
+    if (key.size() > kBlock) used_ = kBlock;  // a block of its own is full
+    return {at, key.size()};
+  }
+
+ private:
+  static constexpr size_t kBlock = 256 * 1024;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t used_ = 0;
+};
+
+// A set of keys with open addressing: no allocation per key.  Keys are
+// never empty, so an empty slot is one without data.
+class KeySet {
+ public:
+  explicit KeySet(size_t expected) {
+    size_t cap = 16;
+    while (cap < 2 * expected + 2) cap <<= 1;
+    slots_.resize(cap);
+    mask_ = cap - 1;
+  }
+  // True when the key was not in the set yet.
+  bool insert(std::string_view key) {
+    size_t i = find(key);
+    if (slots_[i].data()) return false;
+    slots_[i] = key;
+    if (++count_ * 2 > slots_.size()) grow();
+    return true;
+  }
+  bool contains(std::string_view key) const { return slots_[find(key)].data() != nullptr; }
+
+ private:
+  size_t find(std::string_view key) const {
+    size_t i = std::hash<std::string_view>()(key) & mask_;
+    while (slots_[i].data() && slots_[i] != key) i = (i + 1) & mask_;
+    return i;
+  }
+  void grow() {
+    std::vector<std::string_view> old;
+    old.swap(slots_);
+    slots_.resize(old.size() * 2);
+    mask_ = slots_.size() - 1;
+    for (auto k : old)
+      if (k.data()) slots_[find(k)] = k;
+  }
+  std::vector<std::string_view> slots_;
+  size_t mask_ = 0;
+  size_t count_ = 0;
+};
+
+}  // namespace
+
 std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
                                          const std::vector<std::string>& deletes,
-                                         const LoadSettings& s, const TextKey& key,
+                                         const LoadSettings& s, TextKeyInto key,
                                          const AddingProgress& progress) {
   return build_history(std::vector<std::string_view>(lines.begin(), lines.end()), deletes, s, key,
                        progress);
@@ -80,7 +146,7 @@ std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
 
 std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
                                          const std::vector<std::string>& deletes,
-                                         const LoadSettings& s, const TextKey& key,
+                                         const LoadSettings& s, TextKeyInto key,
                                          const AddingProgress& progress) {
   // The steps (cut to 4 x max, delete words, keep the last of each repeat,
   // prune short lines, keep the newest max, walk newest first) all decide
@@ -91,29 +157,31 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
   const long long max = s.max;
   std::vector<HistEntryData> entries;
   if (max <= 0) return entries;
-  const size_t oldest =
-      static_cast<long long>(lines.size()) > 4 * max ? lines.size() - static_cast<size_t>(4 * max) : 0;
-
-  std::unordered_set<std::string> gone;
-  for (const auto& w : deletes) gone.insert(key(w));
-  // Keys live in `keys` (never reallocated: one slot per line looked at,
-  // plus one per trimmed line); the sets refer to them.
+  const size_t oldest = static_cast<long long>(lines.size()) > 4 * max
+                            ? lines.size() - static_cast<size_t>(4 * max)
+                            : 0;
   const size_t span = lines.size() - oldest;
-  std::vector<std::string> keys;
-  keys.reserve(2 * span);
-  std::unordered_set<std::string_view> seen;   // untrimmed keys of newer kept lines
-  std::unordered_set<std::string_view> taken;  // keys of the entries added
-  seen.reserve(span);
-  taken.reserve(static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span))));
-  long long deduped = 0;                  // lines kept by the repeat step so far
-  long long pruned = 0;                   // lines kept by the pruning so far
+  const size_t most = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span)));
+  entries.reserve(most);
+
+  KeyArena arena;
+  std::string buf;
+  KeySet gone(deletes.size());
+  for (const auto& w : deletes) {
+    key(w, buf);
+    gone.insert(arena.store(buf));
+  }
+  KeySet seen(most);   // untrimmed keys of newer kept lines
+  KeySet taken(most);  // keys of the entries added
+  long long deduped = 0;  // lines kept by the repeat step so far
+  long long pruned = 0;   // lines kept by the pruning so far
   int32_t loadcount = 0;
   for (size_t i = lines.size(); i-- > oldest;) {
     std::string_view text = lines[i];
-    keys.push_back(key(text));
-    std::string_view k = keys.back();
-    if (!gone.empty() && gone.count(keys.back())) continue;
-    if (!seen.insert(k).second) continue;
+    key(text, buf);
+    if (!deletes.empty() && gone.contains(buf)) continue;
+    std::string_view k = arena.store(buf);
+    if (!seen.insert(k)) continue;
     ++deduped;  // this line and all kept lines after it
     size_t b = 0, e = text.size();
     while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
@@ -127,10 +195,10 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
     // keeps the newer one.
     if (static_cast<size_t>(len) != text.size()) {
       text = text.substr(b, static_cast<size_t>(len));
-      keys.push_back(key(text));
-      k = keys.back();
+      key(text, buf);
+      k = arena.store(buf);
     }
-    if (taken.count(k)) continue;
+    if (taken.contains(k)) continue;
     if (loadcount % 256 == 0 && progress && progress(loadcount)) break;
     taken.insert(k);
     entries.push_back({std::string(text), loadcount});

@@ -15,6 +15,8 @@ namespace vq {
 // Maps a text to a key; two texts are "the same command" when their keys
 // are equal (the locale's comparison that ignores letter case).
 using TextKey = std::function<std::string(std::string_view)>;
+// The same, writing the key into a buffer that the caller reuses.
+using TextKeyInto = void (*)(std::string_view text, std::string& key);
 
 // The text without leading and trailing characters at or below the blank.
 std::string trim_blanks(const std::string& text);
@@ -57,11 +59,11 @@ using AddingProgress = std::function<bool(int32_t loadcount)>;
 // in the number of lines.
 std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
                                          const std::vector<std::string>& deletes,
-                                         const LoadSettings& settings, const TextKey& key,
+                                         const LoadSettings& settings, TextKeyInto key,
                                          const AddingProgress& progress);
 std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
                                          const std::vector<std::string>& deletes,
-                                         const LoadSettings& settings, const TextKey& key,
+                                         const LoadSettings& settings, TextKeyInto key,
                                          const AddingProgress& progress);
 
 }  // namespace vq

@@ -55,7 +55,7 @@ void loadhistory() {
   s.leave_1 = options.leave_1;
   const std::vector<std::string> none;
   std::vector<vq::HistEntryData> entries = vq::build_history(
-      lines, deletes ? *deletes : none, s, vq::locale_text_key,
+      lines, deletes ? *deletes : none, s, vq::locale_text_key_into,
       [](int32_t count) { return showprogress("adding %d", {count}); });
   f.loadcount = static_cast<int32_t>(entries.size());
 

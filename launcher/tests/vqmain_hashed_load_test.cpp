@@ -108,7 +108,7 @@ TEST(HashedLoad, SameListAgesAndProgressAsThePairwiseLoad) {
 
     std::vector<int> ref_prog, fast_prog;
     auto ref = Reference::load(lines, deletes, s, ref_prog);
-    auto fast = vq::build_history(lines, deletes, s, vq::locale_text_key, [&](int32_t c) {
+    auto fast = vq::build_history(lines, deletes, s, vq::locale_text_key_into, [&](int32_t c) {
       fast_prog.push_back(c);
       return false;
     });
@@ -128,7 +128,7 @@ TEST(HashedLoad, ManyDistinctLinesKeepProgressPoints) {
   s.max = 1000;
   std::vector<int> ref_prog, fast_prog;
   auto ref = Reference::load(lines, {"x", "vq"}, s, ref_prog);
-  auto fast = vq::build_history(lines, {"x", "vq"}, s, vq::locale_text_key, [&](int32_t c) {
+  auto fast = vq::build_history(lines, {"x", "vq"}, s, vq::locale_text_key_into, [&](int32_t c) {
     fast_prog.push_back(c);
     return false;
   });

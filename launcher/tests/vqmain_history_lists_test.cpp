@@ -34,7 +34,7 @@ struct Load {
 Load load(const Lines& lines, vq::LoadSettings s = {}, const Lines& deletes = {"x", "vq"},
           int cancel_at = -1) {
   Load r;
-  r.entries = vq::build_history(lines, deletes, s, vq::locale_text_key, [&](int32_t n) {
+  r.entries = vq::build_history(lines, deletes, s, vq::locale_text_key_into, [&](int32_t n) {
     r.progress.push_back(n);
     return n == cancel_at;
   });
