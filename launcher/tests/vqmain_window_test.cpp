@@ -413,3 +413,25 @@ TEST(VqWindow, UnreadableHistoryIsReportedAndNeverOverwritten) {
   ASSERT_TRUE(vq.ended());
   EXPECT_EQ(testsupport::readFile(vq.history), before);
 }
+
+TEST(VqWindow, TabWalksTheControlsInTabOrder) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  auto focus = [&] {
+    GUITHREADINFO gi{};
+    gi.cbSize = sizeof gi;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main.handle(), nullptr), &gi);
+    return gi.hwndFocus ? GetDlgCtrlID(gi.hwndFocus) : 0;
+  };
+  EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_Edit; }));
+  const int order[] = {vq::ID_ListBox, vq::ID_BitBtn_cancel, vq::ID_BitBtn_OK,
+                       vq::ID_CheckBox_DontSave, vq::ID_BitBtn_Find, vq::ID_BitBtn_Back,
+                       vq::ID_Edit};
+  for (int id : order) {
+    vq.key(VK_TAB);
+    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; }, 2000)) << id << " " << focus();
+  }
+  vq.key(VK_TAB, vqtest::shift);
+  EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_BitBtn_Back; }, 2000));
+}
