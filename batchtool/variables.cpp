@@ -11,20 +11,22 @@ namespace rovik {
 
 namespace {
 constexpr int noNameExit = 18;
+
+// The variable name -p and -x start with: attached to the option ("-pName")
+// or, for the bare option, the first argument, after which base moves on.
+std::string firstName(Run& run, const OpCall& call, const char* bare, int& base) {
+    if (!equalsIgnoreCase(call.text, bare)) return call.attached();
+    std::optional<std::string> fetched = run.fetchArg(base, 0);
+    if (!fetched) run.notEnoughArguments(std::string("-") + bare);
+    ++base;
+    return *fetched;
 }
+}  // namespace
 
 // -p NAME VALUE [INDEX [COUNT]] and -pNAME VALUE [INDEX [COUNT]].
 int opSetPart(Run& run, const OpCall& call) {
     int base = call.pos + 1;
-    std::string name;
-    if (equalsIgnoreCase(call.text, "p")) {
-        std::optional<std::string> fetched = run.fetchArg(base, 0);
-        if (!fetched) run.notEnoughArguments("-p");
-        name = *fetched;
-        ++base;
-    } else {
-        name = call.attached();
-    }
+    std::string name = firstName(run, call, "p", base);
     std::optional<std::string> value = run.fetchArg(base, 0);
     if (!value) run.notEnoughArguments("-p");
     std::string text = *value;  // the next fetch may reuse the argument-file buffer
@@ -43,15 +45,7 @@ int opClear(Run& run, const OpCall&) {
 // -x NAME [NAME...] and -xNAME [NAME...].
 int opClearNamed(Run& run, const OpCall& call) {
     int base = call.pos + 1;
-    std::string first;
-    if (equalsIgnoreCase(call.text, "x")) {
-        std::optional<std::string> fetched = run.fetchArg(base, 0);
-        if (!fetched) run.notEnoughArguments("-x");
-        first = *fetched;
-        ++base;
-    } else {
-        first = call.attached();
-    }
+    std::string first = firstName(run, call, "x", base);
     run.emitSet(first, "");
     for (int k = 0;; ++k) {
         std::optional<std::string> name = run.fetchArg(base, k);
