@@ -202,6 +202,21 @@ TEST_F(CommandLine, ExecStopsParsing) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(CommandLine, ArgumentsOverrideTheOptionsFileExceptAfterExec) {
+    writeIni("[vq]\r\nbug=0\r\nlength=20\r\n");
+    ASSERT_TRUE(getoptions());
+    EXPECT_TRUE(parse({"-length", "3", "-bug"}));
+    EXPECT_EQ(options.length, 3);
+    EXPECT_TRUE(options.bug);
+
+    options = Options{};
+    writeIni("[vq]\r\nbug=1\r\n");
+    ASSERT_TRUE(getoptions());
+    EXPECT_TRUE(parse({"-exec", "-bug", "-length", "3"}));
+    EXPECT_TRUE(options.bug);  // the file's value, not the command text
+    EXPECT_EQ(options.length, 10);
+}
+
 TEST_F(CommandLine, OptionsBeforeStuffTakeEffect) {
     EXPECT_TRUE(parse({"-bug", "-stuff", "hist.txt"}));
     EXPECT_TRUE(options.bug);

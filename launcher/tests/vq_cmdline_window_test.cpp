@@ -1,5 +1,6 @@
 // The real vq.exe with command-line errors: the usage box, the end of the
-// program, and the version stamp written into the options file at close.
+// program, and the version stamp written into the options file at close;
+// where the history file is looked for, and start-up running only once.
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -86,6 +87,54 @@ TEST(VqOptionsFile, UnwritableOptionsFileIsReportedAfterThreeTries) {
     ASSERT_TRUE(box);
     EXPECT_EQ(box.message(), "Couldn't write " + vq.iniPath() + ", sorry");
     box.press(IDOK);
+    EXPECT_EQ(vq.waitExit(), 0);
+}
+
+// Without a usable APPDATA the history lives beside the program (this
+// prefix has no "c:\\Documents and Settings").
+TEST(VqDataDirectory, FallsBackToTheProgramDirectory) {
+    const DWORD docs = GetFileAttributesA("c:\\Documents and Settings");
+    if (docs != INVALID_FILE_ATTRIBUTES && (docs & FILE_ATTRIBUTE_DIRECTORY))
+        GTEST_SKIP() << "c:\\Documents and Settings exists here";
+    for (std::optional<std::string> appdata :
+         {std::optional<std::string>(), std::optional<std::string>("c:\\no\\such\\dir")}) {
+        vqtest::Setup setup;
+        setup.ini = "[vq]\r\nbeep=0\r\nontoptime=0\r\n";
+        setup.env["APPDATA"] = appdata;
+        setup.programFiles["vq.txt"] = "first command\r\nsecond command\r\n";
+        Vq vq({}, setup);
+        vqtest::Window main = vq.waitMain();
+        ASSERT_TRUE(main);
+        const std::string expected = vq.programDir() + "\\vq.txt";
+        EXPECT_TRUE(vqtest::waitFor([&] {
+            const std::string caption = main.text();
+            return caption.size() > expected.size() &&
+                   caption.compare(caption.size() - expected.size(), expected.size(), expected) == 0;
+        })) << main.text();
+        EXPECT_TRUE(vqtest::waitFor([&] { return main.item(vq::ID_Edit).text() == "second command"; }));
+        vq.key(VK_ESCAPE);
+        EXPECT_EQ(vq.waitExit(), 0);
+    }
+}
+
+// Hiding the main window and showing it again does not run start-up a
+// second time: the Edit box keeps what the user put there.
+TEST(VqStartup, ShowingTheWindowAgainDoesNotRepeatStartup) {
+    Vq vq({}, std::nullopt, std::string("first command\r\nsecond command\r\n"));
+    vqtest::Window main = vq.waitMain();
+    ASSERT_TRUE(main);
+    vqtest::Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
+    ASSERT_TRUE(vqtest::waitFor([&] { return edit.text() == "second command"; })) << edit.text();
+    edit.setText("typed by the user");
+    ShowWindowAsync(main.handle(), SW_HIDE);
+    ASSERT_TRUE(vqtest::waitFor([&] { return !main.visible(); }));
+    ShowWindowAsync(main.handle(), SW_SHOW);
+    ASSERT_TRUE(vqtest::waitFor([&] { return main.visible(); }));
+    Sleep(500);
+    EXPECT_EQ(edit.text(), "typed by the user");
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"second command", "first command"}));
+    EXPECT_TRUE(vq.noBoxFor(200));
+    main.item(vq::ID_BitBtn_cancel).click();
     EXPECT_EQ(vq.waitExit(), 0);
 }
 
