@@ -86,6 +86,10 @@ TEST(VqOptionsFile, UnwritableOptionsFileIsReportedAfterThreeTries) {
     Box box = vq.waitBox("Error", 10000);
     ASSERT_TRUE(box);
     EXPECT_EQ(box.message(), "Couldn't write " + vq.iniPath() + ", sorry");
+    // Each failed try was counted in the status label; the last one stays.
+    vqtest::Window main = vq.findWindow("TForm1");
+    ASSERT_TRUE(main);
+    EXPECT_EQ(main.item(vq::ID_Label_stat).text(), "putoptions failures: 3");
     box.press(IDOK);
     EXPECT_EQ(vq.waitExit(), 0);
 }
