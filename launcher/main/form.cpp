@@ -61,4 +61,16 @@ Rect anchored_rect(const ControlDef& c, int cw, int ch) {
   return r;
 }
 
+int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible) {
+  const unsigned near_edge = vertical ? kAnchorTop : kAnchorLeft;
+  const unsigned far_edge = vertical ? kAnchorBottom : kAnchorRight;
+  int range = 0;
+  for (const auto& c : kControls) {
+    if ((c.anchors & (near_edge | far_edge)) != near_edge || !visible(c.id)) continue;
+    const int end = vertical ? c.top + c.height : c.left + c.width;
+    if (end > range) range = end;
+  }
+  return range;
+}
+
 }  // namespace vq

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 namespace vq {
 
@@ -60,5 +61,11 @@ struct Rect {
 // given size: anchored edges keep their design distance to the window's
 // edges; a control anchored on both opposite edges stretches.
 Rect anchored_rect(const ControlDef& c, int client_width, int client_height);
+
+// The extent the controls need along one axis (vertical: height, else
+// width): the far edge of the visible controls anchored to the near edge
+// only (top, or left).  Those keep their place when the window shrinks, so
+// a client area smaller than this cuts them off and the window scrolls.
+int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible);
 
 }  // namespace vq

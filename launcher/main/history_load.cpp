@@ -47,6 +47,7 @@ void loadhistory() {
     f.set_caption(sformat("(%s) %s (empty)", {"aa0", path}));
   }
   ShowWindow(f.CheckBox_DontSave, SW_SHOWNA);
+  f.apply_anchors();  // the box counts for the scroll range now
 
   vq::LoadSettings s;
   s.max = options.max;

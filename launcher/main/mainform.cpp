@@ -42,7 +42,10 @@ LRESULT CALLBACK form_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK edit_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   try {
-    if (Form1 && msg == WM_KEYDOWN && !Form1->EditKeyDown(wp)) return 0;
+    // Alt combinations arrive as system keys; Enter and Down act whatever
+    // modifier keys are held, so they pass the same handler.
+    if (Form1 && (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && !Form1->EditKeyDown(wp))
+      return 0;
     if (Form1 && msg == WM_CHAR && !Form1->EditKeyPress(wp)) return 0;
   } catch (const std::exception& e) {
     report_failure(e.what());
@@ -53,8 +56,9 @@ LRESULT CALLBACK edit_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK list_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   try {
-    if (Form1 && msg == WM_KEYDOWN && !Form1->ListBoxKeyDown(wp)) return 0;
-    if (Form1 && msg == WM_KEYUP) Form1->ListBoxKeyUp();
+    if (Form1 && (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && !Form1->ListBoxKeyDown(wp))
+      return 0;
+    if (Form1 && (msg == WM_KEYUP || msg == WM_SYSKEYUP)) Form1->ListBoxKeyUp();
     if (msg == WM_CHAR && wp == '\r') return 0;
   } catch (const std::exception& e) {
     report_failure(e.what());
@@ -170,20 +174,73 @@ bool TForm1::create(HINSTANCE instance) {
 }
 
 void TForm1::apply_anchors() {
+  // Automatic scroll bars: a client area smaller than the controls need
+  // gets a scroll bar, and the controls are laid out for the needed size
+  // and shifted by the scroll position.
+  auto shown = [this](int id) {
+    HWND c = GetDlgItem(handle, id);
+    return c && (GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE);
+  };
+  const int need_w = vq::auto_scroll_range(false, shown);
+  const int need_h = vq::auto_scroll_range(true, shown);
   RECT cr;
   GetClientRect(handle, &cr);
+  // Showing or hiding a bar changes the client area (and sends WM_SIZE,
+  // which lays out again); the layout below reads the area afterwards.
+  auto set_bar = [this](int bar, int need, int have, int& pos) {
+    if (need <= have) pos = 0;
+    else if (pos > need - have) pos = need - have;
+    if (pos < 0) pos = 0;
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = need > have ? need - 1 : 0;
+    si.nPage = need > have ? static_cast<UINT>(have) : 0;
+    si.nPos = pos;
+    SetScrollInfo(handle, bar, &si, TRUE);
+  };
+  set_bar(SB_HORZ, need_w, cr.right, scroll_x_);
+  GetClientRect(handle, &cr);
+  set_bar(SB_VERT, need_h, cr.bottom, scroll_y_);
+  GetClientRect(handle, &cr);
+  if (scroll_x_ > need_w - cr.right) scroll_x_ = need_w > cr.right ? need_w - cr.right : 0;
+  if (scroll_y_ > need_h - cr.bottom) scroll_y_ = need_h > cr.bottom ? need_h - cr.bottom : 0;
+  const int lay_w = cr.right > need_w ? cr.right : need_w;
+  const int lay_h = cr.bottom > need_h ? cr.bottom : need_h;
+
   size_t n = 0;
   const vq::ControlDef* defs = vq::form_controls(&n);
   HDWP dwp = BeginDeferWindowPos(static_cast<int>(n));
   for (size_t i = 0; i < n; ++i) {
     HWND c = GetDlgItem(handle, defs[i].id);
     if (!c) continue;
-    vq::Rect r = vq::anchored_rect(defs[i], cr.right, cr.bottom);
+    vq::Rect r = vq::anchored_rect(defs[i], lay_w, lay_h);
     if (dwp)
-      dwp = DeferWindowPos(dwp, c, nullptr, r.left, r.top, r.width, r.height,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
+      dwp = DeferWindowPos(dwp, c, nullptr, r.left - scroll_x_, r.top - scroll_y_, r.width,
+                           r.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (dwp) EndDeferWindowPos(dwp);
+}
+
+void TForm1::on_scroll(int bar, int code) {
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  if (!GetScrollInfo(handle, bar, &si)) return;
+  int pos = si.nPos;
+  switch (code) {
+    case SB_LINEUP: pos -= 8; break;
+    case SB_LINEDOWN: pos += 8; break;
+    case SB_PAGEUP: pos -= static_cast<int>(si.nPage); break;
+    case SB_PAGEDOWN: pos += static_cast<int>(si.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = si.nTrackPos; break;
+    case SB_TOP: pos = si.nMin; break;
+    case SB_BOTTOM: pos = si.nMax; break;
+    default: return;
+  }
+  (bar == SB_VERT ? scroll_y_ : scroll_x_) = pos < 0 ? 0 : pos;
+  apply_anchors();
 }
 
 void TForm1::set_status(const std::string& text) { SetWindowTextA(Label_stat, text.c_str()); }
@@ -345,6 +402,10 @@ LRESULT TForm1::wndproc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       apply_anchors();
       return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      on_scroll(msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wp));
+      return 0;
     case WM_SHOWWINDOW:
       // Start-up runs once the window is on the screen, from the loop.
       if (wp && !startup_done) PostMessageA(handle, WM_APP_STARTUP, 0, 0);
@@ -355,6 +416,22 @@ LRESULT TForm1::wndproc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       on_command(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
+    case WM_ACTIVATE:
+      // Coming back (after a message box, or from another program) puts the
+      // focus where it was, or into the Edit box; without this it would be
+      // on the window itself and typed keys would go nowhere.
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND f = GetFocus();
+        if (f && IsChild(handle, f)) focus_before_ = f;
+      } else if (!HIWORD(wp)) {
+        HWND f = focus_before_;
+        if (!f || !IsWindow(f) || !IsChild(handle, f) || !IsWindowVisible(f) ||
+            !IsWindowEnabled(f))
+          f = Edit;
+        SetFocus(f);
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       close();
       return 0;
@@ -387,7 +464,10 @@ bool TForm1::pretranslate(const MSG& msg) {
         HWND f = GetFocus();
         char cls[16] = "";
         GetClassNameA(f, cls, sizeof cls);
-        if (f && _stricmp(cls, "Button") == 0) {
+        // Enter presses a focused push button; a check box keeps its state.
+        const LONG type = f ? GetWindowLongA(f, GWL_STYLE) & BS_TYPEMASK : -1;
+        if (f && _stricmp(cls, "Button") == 0 &&
+            (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
           SendMessageA(f, BM_CLICK, 0, 0);
           return true;
         }
@@ -406,7 +486,11 @@ bool TForm1::pretranslate(const MSG& msg) {
       HWND c = GetDlgItem(handle, defs[i].id);
       if (!c || !IsWindowVisible(c) || !IsWindowEnabled(c)) continue;
       if (mnemonic_of(defs[i].caption) != want) continue;
-      if (defs[i].kind == vq::ControlKind::Button || defs[i].kind == vq::ControlKind::CheckBox)
+      // A button acts where the focus is (Find leaves it in the Edit box);
+      // a check box takes the focus and toggles.
+      if (defs[i].kind == vq::ControlKind::Button)
+        on_command(defs[i].id, BN_CLICKED, c);
+      else if (defs[i].kind == vq::ControlKind::CheckBox)
         SendMessageA(c, BM_CLICK, 0, 0);
       else
         SetFocus(c);

@@ -95,14 +95,20 @@ class TForm1 {
   bool starting = false;
   bool startup_done = false;
 
- private:
+  // Lays the controls out for the client area (anchors, scroll bars); run
+  // again after a control is shown or hidden.
   void apply_anchors();
+
+ private:
+  void on_scroll(int bar, int code);
   void on_command(int id, int code, HWND ctl);
   void finish_startup();
 
   bool held_close_ = false;
   bool held_run_ = false;
   bool closing_ = false;
+  HWND focus_before_ = nullptr;
+  int scroll_x_ = 0, scroll_y_ = 0;  // scroll position of the client area  // the control that had the focus when the window lost it
   HFONT font_form_ = nullptr, font_edit_ = nullptr, font_list_ = nullptr;
 };
 

@@ -435,3 +435,82 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
   vq.key(VK_TAB, vqtest::shift);
   EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_BitBtn_Back; }, 2000));
 }
+
+TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window edit = main.item(vq::ID_Edit);
+  vq.type("ir");
+  ASSERT_TRUE(vqtest::waitFor([&] { return edit.text() == "ir"; })) << edit.text();
+  vq.key('F', vqtest::alt);  // Find by its shortcut: the focus stays in the Edit box
+  for (int i = 0; i < 2; ++i) {
+    vqtest::Box box = vq.waitBox("Confirm");
+    ASSERT_TRUE(box);
+    box.press(IDNO);
+  }
+  EXPECT_TRUE(vq.noBoxFor(300));
+  vq.type("x");
+  EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "irx"; })) << edit.text();
+}
+
+TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  Window dontsave = main.item(vq::ID_CheckBox_DontSave);
+  for (int i = 0; i < 4; ++i) vq.key(VK_TAB);  // list, Cancel, OK, the check box
+  ASSERT_TRUE(vqtest::waitFor([&] {
+    GUITHREADINFO gi{};
+    gi.cbSize = sizeof gi;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main.handle(), nullptr), &gi);
+    return gi.hwndFocus == dontsave.handle();
+  }));
+  vq.key(VK_RETURN);
+  EXPECT_TRUE(vq.noBoxFor(300));
+  EXPECT_FALSE(dontsave.checked());
+  EXPECT_TRUE(vq.running());
+
+  vq.key(VK_TAB);  // Find
+  vq.key(VK_TAB);  // Back
+  vq.key(VK_TAB);  // the Edit box
+  vq.type("echo long enough");
+  vq.key(VK_RETURN, vqtest::alt);
+  EXPECT_EQ(vq.waitExit(), 0);
+  const std::string saved = vq.readDataFile("vq.txt");
+  EXPECT_EQ(saved, std::string(kHistory) + "echo long enough\r\n");
+}
+
+TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
+  Vq vq({}, std::nullopt, std::string(kHistory));
+  Window main = ready(vq);
+  ASSERT_TRUE(main);
+  HWND h = main.handle();
+  auto top_of = [&](int id) {
+    RECT r = main.item(id).rect();
+    MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&r), 2);
+    return r.top;
+  };
+  auto has_bar = [&] { return (GetWindowLongA(h, GWL_STYLE) & WS_VSCROLL) != 0; };
+  EXPECT_FALSE(has_bar());
+  EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
+  const RECT outer = main.rect(), inner = main.clientRect();
+  const int frame_h = (outer.bottom - outer.top) - inner.bottom;
+  // 150 pixels high: the check box below Find (down to 219) is cut off.
+  SetWindowPos(h, nullptr, 0, 0, outer.right - outer.left, frame_h + 150,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(vqtest::waitFor(has_bar));
+  EXPECT_EQ(main.clientRect().bottom, 150);
+  EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
+  SendMessageA(h, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132 - (219 - 150));
+  EXPECT_EQ(top_of(vq::ID_CheckBox_DontSave), 202 - (219 - 150));
+  SendMessageA(h, WM_VSCROLL, SB_TOP, 0);
+  EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
+  // Large enough again: no bar, everything where it was designed.
+  SetWindowPos(h, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(vqtest::waitFor([&] { return !has_bar(); }));
+  EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
+  EXPECT_EQ(top_of(vq::ID_BitBtn_OK), 302);
+}
