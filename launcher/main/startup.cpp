@@ -38,7 +38,11 @@ void startup() {
   deletes = new_list();
 
   options_hooks.status = [](const std::string& text) {
-    if (Form1) Form1->set_status(text);
+    // Painted at once: the caller sleeps right after, with no message loop.
+    if (Form1) {
+      Form1->set_status(text);
+      if (Form1->Label_stat) UpdateWindow(Form1->Label_stat);
+    }
   };
   if (!getoptions()) {
     f.close();
