@@ -1,0 +1,27 @@
+// The command text that -exec hands to the Edit box, taken from the raw
+// command line.
+#include <gtest/gtest.h>
+
+#include "main/startup.h"
+
+namespace {
+
+TEST(ExecText, TextAfterTheFirstExecTrimmed) {
+    EXPECT_EQ(exec_text_of("\"c:\\tools\\vq.exe\" -exec make all  "), "make all");
+    EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
+    EXPECT_EQ(exec_text_of("vq.exe -exec\t \"a b\" -exec c"), "\"a b\" -exec c");
+    EXPECT_EQ(exec_text_of("vq.exe -execute"), "ute");  // no word boundary is looked for
+}
+
+TEST(ExecText, CaseMattersAndNothingFoundGivesNothing) {
+    EXPECT_EQ(exec_text_of("vq.exe -EXEC make"), "");
+    EXPECT_EQ(exec_text_of(""), "");
+}
+
+TEST(ExecText, CutAt5000CharactersBeforeTrimming) {
+    const std::string tail(6000, 'm');
+    EXPECT_EQ(exec_text_of("vq -exec " + tail), std::string(4999, 'm'));
+    EXPECT_EQ(exec_text_of("vq -exec" + tail).size(), 5000u);
+}
+
+}  // namespace
