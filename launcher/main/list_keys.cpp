@@ -90,6 +90,9 @@ bool TForm1::EditKeyPress(WPARAM& ch) {
     return false;
   }
   if (ch == 1) {
+    // Ctrl+A selects the whole text.  The character itself is kept from the
+    // edit control, which has no use for it (an old-style edit box would
+    // only beep).
     set_edit_selection(0, GetWindowTextLengthA(Edit));
     return false;
   }

@@ -132,3 +132,14 @@ TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
   EXPECT_EQ(r.width, 0);
   EXPECT_EQ(r.height, 0);
 }
+
+TEST(FormAnchors, ScrollRangeCountsVisibleControlsKeptAtTheTopOrLeft) {
+  auto all = [](int) { return true; };
+  // The check box under Find ends lowest; nothing keeps to the left edge
+  // only, so the window never needs to scroll sideways.
+  EXPECT_EQ(auto_scroll_range(true, all), 219);
+  EXPECT_EQ(auto_scroll_range(false, all), 0);
+  auto no_box = [](int id) { return id != ID_CheckBox_DontSave; };
+  EXPECT_EQ(auto_scroll_range(true, no_box), 157);  // Find
+  EXPECT_EQ(auto_scroll_range(true, [](int) { return false; }), 0);
+}

@@ -121,6 +121,9 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
   vq.key('D', vqtest::ctrl);
   EXPECT_EQ(caret(), P(1, 1));
   EXPECT_EQ(edit.text(), " abcdef ");  // no control characters got in
+  vq.key('A', vqtest::ctrl);
+  EXPECT_TRUE(vqtest::waitFor([&] { return caret() == P(0, 8); }));
+  EXPECT_EQ(edit.text(), " abcdef ");
 }
 
 TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
