@@ -50,6 +50,7 @@ TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
   EXPECT_EQ(edit.selection(), std::make_pair(0, 6));
   EXPECT_EQ(list.current(), 0);
   EXPECT_TRUE(list.isSelected(0));
+  EXPECT_EQ(SendMessageA(list.handle(), LB_GETITEMHEIGHT, 0, 0), 14);
   RECT cr = main.clientRect();
   EXPECT_EQ(cr.right, vq::kFormClientWidth);
   EXPECT_EQ(cr.bottom, vq::kFormClientHeight);
