@@ -110,8 +110,8 @@ int opDirEq(Run& run, const OpCall& call) {
 // -ifchars CHARS WHAT: 1 when WHAT holds any of CHARS, ignoring case.
 int opIfChars(Run& run, const OpCall& call) {
     argOrExit(run, call, call.pos + 2);
-    std::string chars = lowerCase(*run.arg(call.pos + 1));
-    std::string what = lowerCase(*run.arg(call.pos + 2));
+    std::string chars = toLower(*run.arg(call.pos + 1));
+    std::string what = toLower(*run.arg(call.pos + 2));
     std::optional<char> found = firstCharFound(chars, what);
     if (run.settings.chat) {
         if (found)
@@ -127,7 +127,7 @@ int opStrIStr(Run& run, const OpCall& call) {
     argOrExit(run, call, call.pos + 2);
     std::string s = *run.arg(call.pos + 1);
     std::string what = *run.arg(call.pos + 2);
-    bool found = containsIgnoringCase(s, what);
+    bool found = containsIgnoreCase(s, what);
     if (run.settings.chat)
         std::fprintf(run.out(), found ? "\"%s\" contains \"%s\"\n" : "\"%s\" does NOT contain \"%s\"\n", s.c_str(),
                      what.c_str());

@@ -24,23 +24,10 @@ int32_t parseDecimal(const std::string& text) {
     return static_cast<int32_t>(value);
 }
 
-std::string lowerCase(const std::string& text) {
-    std::string result = text;
-    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
-
 std::optional<char> firstCharFound(const std::string& chars, const std::string& what) {
     for (char c : chars)
         if (what.find(c) != std::string::npos) return c;
     return std::nullopt;
-}
-
-bool containsIgnoringCase(const std::string& s, const std::string& what) {
-    if (what.empty() || what.size() > s.size()) return false;
-    for (size_t i = 0; i + what.size() <= s.size(); ++i)
-        if (compareIgnoreCase(s.substr(i, what.size()), what) == 0) return true;
-    return false;
 }
 
 std::string prepareTestedName(const std::string& name) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "text.h"
+
 namespace rovik {
 
 // A decimal number: leading blanks, an optional sign, digits; the first
@@ -14,15 +16,9 @@ namespace rovik {
 // at the nearest 32-bit bound.
 int32_t parseDecimal(const std::string& text);
 
-// The text with ASCII letters in lower case.
-std::string lowerCase(const std::string& text);
-
 // The first character of chars (in its order) that occurs anywhere in what;
 // none when no character occurs or chars is empty. Both compared as given.
 std::optional<char> firstCharFound(const std::string& chars, const std::string& what);
-
-// Does s contain what, ignoring case? An empty what is never found.
-bool containsIgnoringCase(const std::string& s, const std::string& what);
 
 // A name given to -file or -directory made ready for the attribute test:
 // trailing carriage returns removed, a final double quote (a quoted name that

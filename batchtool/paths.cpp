@@ -143,7 +143,7 @@ int opFnsplit(Run& run, const OpCall& call) {
     if (full.empty()) full = path;
     PathParts parts = splitPath(full);
     if (row == ".Fnsplit" && !parts.drive.empty())
-        parts.drive[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(parts.drive[0])));
+        parts.drive[0] = upperChar(parts.drive[0]);
     bool keepPeriod = row == ".fnsplit" || row == ".Fnsplit";
     if (!keepPeriod && !parts.ext.empty() && parts.ext[0] == '.') parts.ext.erase(0, 1);
     std::fprintf(run.outputTarget(), "set d~rv=%s\nset d~ir=%s\nset f~il=%s\nset e~xt=%s\n", parts.drive.c_str(),

@@ -17,19 +17,6 @@ constexpr size_t kPopLineMax = 269;
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-bool startsWithIgnoreCase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size()) return false;
-    return compareIgnoreCase(text.substr(0, prefix.size()), prefix) == 0;
-}
-
-bool containsIgnoreCase(const std::string& text, const std::string& what) {
-    if (what.empty() || what.size() > text.size()) return false;
-    for (size_t i = 0; i + what.size() <= text.size(); ++i)
-        if (startsWithIgnoreCase(text.substr(i), what)) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -206,17 +193,6 @@ PoppedEntry popLastEntry(const std::string& content) {
         entry.last = content.substr(lastStart);
     }
     return entry;
-}
-
-int compareIgnoreCase(const std::string& a, const std::string& b) {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        int ca = static_cast<unsigned char>(upper(a[i]));
-        int cb = static_cast<unsigned char>(upper(b[i]));
-        if (ca != cb) return ca - cb;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace rovik

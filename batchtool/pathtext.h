@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "text.h"
+
 namespace rovik {
 
 // A path holds at most this many characters (260 bytes with the terminator).
@@ -23,7 +25,7 @@ std::string addTrailingSlash(const std::string& path);
 // after a one-character relative name ("a\").
 std::string stripTrailingSlash(const std::string& path);
 
-// The standard split of a file specification.
+// The standard split of a file name into drive, directory, name and extension.
 struct PathParts {
     std::string drive;  // "C:" or empty
     std::string dir;    // with leading and trailing backslash, e.g. "\work\"
@@ -88,9 +90,5 @@ struct PoppedEntry {
     std::string last;
 };
 PoppedEntry popLastEntry(const std::string& content);
-
-// Case-insensitive comparison folding ASCII letters to upper case; returns
-// <0, 0 or >0 like strcmp.
-int compareIgnoreCase(const std::string& a, const std::string& b);
 
 }  // namespace rovik

@@ -16,14 +16,14 @@ TEST(ParseDecimal, LikeTheRuntimeReadsNumbers) {
 }
 
 TEST(CharsAndSubstrings, CaseRules) {
-    EXPECT_EQ(firstCharFound(lowerCase("aB"), lowerCase("xyzb")), 'b');
+    EXPECT_EQ(firstCharFound(toLower("aB"), toLower("xyzb")), 'b');
     EXPECT_EQ(firstCharFound("zb", "abz"), 'z');  // the order of chars decides
     EXPECT_FALSE(firstCharFound("", "abc"));
     EXPECT_FALSE(firstCharFound("q", "abc"));
-    EXPECT_TRUE(containsIgnoringCase("Hello", "LL"));
-    EXPECT_FALSE(containsIgnoringCase("Hello", ""));
-    EXPECT_FALSE(containsIgnoringCase("Hi", "Hii"));
-    EXPECT_TRUE(containsIgnoringCase("Hello", "hello"));
+    EXPECT_TRUE(containsIgnoreCase("Hello", "LL"));
+    EXPECT_FALSE(containsIgnoreCase("Hello", ""));
+    EXPECT_FALSE(containsIgnoreCase("Hi", "Hii"));
+    EXPECT_TRUE(containsIgnoreCase("Hello", "hello"));
 }
 
 TEST(TestedName, QuoteCarriageReturnAndSlash) {
