@@ -13,7 +13,7 @@ namespace {
 bool stoprun = false;
 
 RunOutcome keep_history_only() {
-  return vq::trim_blanks(Form1->edit_text()).empty() ? RunOutcome::stay : RunOutcome::done;
+  return ::trim_blanks(Form1->edit_text()).empty() ? RunOutcome::stay : RunOutcome::done;
 }
 
 bool checked(HWND box) { return box && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -7,17 +7,6 @@
 
 namespace vq {
 
-namespace {
-bool at_or_below_blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-}  // namespace
-
-std::string trim_blanks(const std::string& text) {
-  size_t b = 0, e = text.size();
-  while (b < e && at_or_below_blank(text[b])) ++b;
-  while (e > b && at_or_below_blank(text[e - 1])) --e;
-  return text.substr(b, e - b);
-}
-
 void drop_oldest(std::vector<std::string>& list, long long n) {
   if (n <= 0) return;
   if (n >= static_cast<long long>(list.size())) {

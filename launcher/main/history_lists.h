@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/textops.h"
+
 namespace vq {
 
 // Maps a text to a key; two texts are "the same command" when their keys
@@ -18,8 +20,6 @@ using TextKey = std::function<std::string(std::string_view)>;
 // The same, writing the key into a buffer that the caller reuses.
 using TextKeyInto = void (*)(std::string_view text, std::string& key);
 
-// The text without leading and trailing characters at or below the blank.
-std::string trim_blanks(const std::string& text);
 
 // Removes the first n lines (all of them when n is at least the count);
 // n of 0 or less leaves the list alone.

@@ -8,6 +8,7 @@
 #include "main/locale_key.h"
 #include "main/mainform.h"
 #include "options/options.h"
+#include "support/files.h"
 #include "support/format.h"
 
 namespace {
@@ -34,7 +35,7 @@ void loadhistory() {
 
   std::string bytes;
   std::vector<std::string_view> lines;
-  if (vq::history_exists(path)) {
+  if (file_exists(path)) {
     try {
       bytes = vq::read_history_bytes(path);
     } catch (...) {

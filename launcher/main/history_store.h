@@ -6,9 +6,6 @@
 
 namespace vq {
 
-// True when the file exists (a file, not a directory).
-bool history_exists(const std::string& path);
-
 // Reads the whole file; throws std::runtime_error when it exists but
 // cannot be read.
 std::string read_history_bytes(const std::string& path);

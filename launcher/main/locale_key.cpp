@@ -37,10 +37,4 @@ std::string locale_text_key(std::string_view text) {
   return key;
 }
 
-bool locale_text_equal(const std::string& a, const std::string& b) {
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
-                        static_cast<int>(a.size()), b.c_str(),
-                        static_cast<int>(b.size())) == CSTR_EQUAL;
-}
-
 }  // namespace vq

@@ -12,8 +12,7 @@ namespace vq {
 std::string locale_text_key(std::string_view text);
 // The same key written into `key`, whose buffer is reused.
 void locale_text_key_into(std::string_view text, std::string& key);
-
-// The comparison the key stands for (CompareStringA, case ignored).
-bool locale_text_equal(const std::string& a, const std::string& b);
+// Two texts have equal keys exactly when same_text (support/textlist.h)
+// calls them equal.
 
 }  // namespace vq

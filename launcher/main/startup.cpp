@@ -13,7 +13,7 @@ StartupRoads startup_roads;
 std::string exec_text_of(const std::string& command_line) {
   const size_t at = command_line.find("-exec");
   if (at == std::string::npos) return {};
-  return vq::trim_blanks(command_line.substr(at + 5, 5000));
+  return ::trim_blanks(command_line.substr(at + 5, 5000));
 }
 
 void reduce_main_window() {

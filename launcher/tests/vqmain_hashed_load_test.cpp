@@ -9,6 +9,7 @@
 
 #include "main/history_lists.h"
 #include "main/locale_key.h"
+#include "support/textlist.h"
 
 using Lines = std::vector<std::string>;
 
@@ -19,7 +20,7 @@ namespace {
 struct Reference {
   static bool contains_before(const Lines& l, const std::string& t, size_t limit, size_t* at) {
     for (size_t i = 0; i < limit; ++i)
-      if (vq::locale_text_equal(l[i], t)) {
+      if (same_text(l[i], t)) {
         *at = i;
         return true;
       }
@@ -35,7 +36,7 @@ struct Reference {
     drop(lines, static_cast<long long>(lines.size()) - 4LL * s.max);
     for (const auto& w : deletes)
       for (size_t i = 0; i < lines.size();)
-        if (vq::locale_text_equal(lines[i], w)) lines.erase(lines.begin() + i);
+        if (same_text(lines[i], w)) lines.erase(lines.begin() + i);
         else ++i;
     for (size_t k = 0; k < lines.size(); ++k) {
       const std::string t = lines[lines.size() - 1 - k];
@@ -43,7 +44,7 @@ struct Reference {
       while (contains_before(lines, t, lines.size() - 1 - k, &at)) lines.erase(lines.begin() + at);
     }
     for (size_t i = 0; i < lines.size();) {
-      std::string t = vq::trim_blanks(lines[i]);
+      std::string t = ::trim_blanks(lines[i]);
       if (t.empty()) lines.erase(lines.begin() + i);
       else if (static_cast<long long>(lines.size() - i) > s.leave_short &&
                static_cast<long long>(t.size()) < s.length)
@@ -84,7 +85,7 @@ const Lines kTricky = {
 TEST(HashedLoad, SortKeyEqualityMatchesTheLocaleComparison) {
   for (const auto& a : kTricky)
     for (const auto& b : kTricky)
-      EXPECT_EQ(vq::locale_text_key(a) == vq::locale_text_key(b), vq::locale_text_equal(a, b))
+      EXPECT_EQ(vq::locale_text_key(a) == vq::locale_text_key(b), same_text(a, b))
           << "[" << a << "] vs [" << b << "]";
 }
 

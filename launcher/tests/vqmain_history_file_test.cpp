@@ -5,6 +5,7 @@
 
 #include "main/history_file.h"
 #include "main/history_store.h"
+#include "support/files.h"
 #include "testsupport.h"
 
 using Lines = std::vector<std::string>;
@@ -71,6 +72,6 @@ TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
 TEST(HistoryStore, MissingDirectoryFails) {
   testsupport::TempDir dir;
   EXPECT_FALSE(vq::replace_history_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
-  EXPECT_FALSE(vq::history_exists(dir.file("vq.txt")));
-  EXPECT_FALSE(vq::history_exists(dir.path()));  // a directory is not a history file
+  EXPECT_FALSE(file_exists(dir.file("vq.txt")));
+  EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
 }
