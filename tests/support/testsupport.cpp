@@ -36,33 +36,30 @@ std::string quoteArg(const std::string& arg) {
     return out + "\"";
 }
 
-namespace {
-
-// The environment block of this process with the given changes applied.
 std::string environmentWith(const std::map<std::string, std::optional<std::string>>& changes) {
-    std::map<std::string, std::string> vars;
-    std::map<std::string, std::string> upperToName;
+    auto upper = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::map<std::string, std::string> vars;  // NAME in upper case -> "Name=value"
     char* block = GetEnvironmentStringsA();
     for (const char* p = block; *p; p += strlen(p) + 1) {
         std::string entry = p;
-        size_t eq = entry.find('=', 1);
+        size_t eq = entry.find('=', 1);  // "=C:=C:\..." entries begin with '='
         if (eq == std::string::npos) continue;
-        std::string name = entry.substr(0, eq);
-        std::string upper = name;
-        for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-        vars[upper] = entry;
+        vars[upper(entry.substr(0, eq))] = entry;
     }
     FreeEnvironmentStringsA(block);
     for (const auto& [name, value] : changes) {
-        std::string upper = name;
-        for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-        if (value) vars[upper] = name + "=" + *value;
-        else vars.erase(upper);
+        if (value) vars[upper(name)] = name + "=" + *value;
+        else vars.erase(upper(name));
     }
     std::string out;
-    for (const auto& [upper, entry] : vars) out += entry + '\0';
+    for (const auto& [key, entry] : vars) out += entry + '\0';
     return out + '\0';
 }
+
+namespace {
 
 void drain(HANDLE h, std::string* into) {
     char buf[4096];
@@ -133,7 +130,10 @@ ProcessResult runProcess(const std::string& commandLine, const RunOptions& optio
 
 ProcessResult runRovik(const std::vector<std::string>& args, const RunOptions& options) {
     std::string cmd = quoteArg(siblingExe("rovik.exe"));
-    for (const auto& a : args) cmd += " " + quoteArg(a);
+    for (const auto& a : args) {
+        cmd += ' ';
+        cmd += quoteArg(a);
+    }
     return runProcess(cmd, options);
 }
 
@@ -150,7 +150,10 @@ ProcessResult runBatch(const std::string& dir, const std::string& content, RunOp
         DWORD n = GetEnvironmentVariableA("PATH", buf, sizeof buf);
         std::string path = exeDir();
         path.pop_back();
-        if (n > 0 && n < sizeof buf) path += ";" + std::string(buf, n);
+        if (n > 0 && n < sizeof buf) {
+            path += ';';
+            path.append(buf, n);
+        }
         options.env["PATH"] = path;
     }
     if (options.cwd.empty()) options.cwd = dir;

@@ -28,6 +28,10 @@ struct RunOptions {
     unsigned timeoutMs = 30000;
 };
 
+// The environment block of this process with the given changes applied:
+// set (value) or remove (none); names compare without regard to case.
+std::string environmentWith(const std::map<std::string, std::optional<std::string>>& changes);
+
 // Starts commandLine (as CreateProcess sees it) and collects its output.
 ProcessResult runProcess(const std::string& commandLine, const RunOptions& options = {});
 

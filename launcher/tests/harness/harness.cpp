@@ -13,32 +13,6 @@ namespace vqtest {
 
 namespace {
 
-// The environment block of this process with the given changes applied;
-// names compare without regard to case, as Windows does.
-std::string environmentWith(const std::map<std::string, std::optional<std::string>>& changes) {
-    auto upper = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-        return s;
-    };
-    std::map<std::string, std::pair<std::string, std::string>> vars;  // KEY -> (name, value)
-    char* block = GetEnvironmentStringsA();
-    for (const char* p = block; *p; p += strlen(p) + 1) {
-        std::string entry(p);
-        auto eq = entry.find('=', 1);  // "=C:=C:\..." entries begin with '='
-        if (eq == std::string::npos) continue;
-        vars[upper(entry.substr(0, eq))] = {entry.substr(0, eq), entry.substr(eq + 1)};
-    }
-    FreeEnvironmentStringsA(block);
-    for (const auto& [name, value] : changes) {
-        if (value) vars[upper(name)] = {name, *value};
-        else vars.erase(upper(name));
-    }
-    std::string out;
-    for (const auto& [key, nv] : vars) out += nv.first + "=" + nv.second + '\0';
-    out += '\0';
-    return out;
-}
-
 std::string systemDirs() {
     char sys[MAX_PATH] = {}, win[MAX_PATH] = {};
     GetSystemDirectoryA(sys, MAX_PATH);
@@ -312,7 +286,7 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
         {"PATH", binDir() + ";" + systemDirs()},
     };
     for (const auto& [name, value] : setup.env) env[name] = value;
-    std::string block = environmentWith(env);
+    std::string block = testsupport::environmentWith(env);
 
     std::string cmd = testsupport::quoteArg(exePath());
     if (setup.rawArgs) {
