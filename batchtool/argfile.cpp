@@ -5,13 +5,21 @@
 namespace rovik {
 
 namespace {
-bool isNumberEnd(unsigned char c) { return c <= 32 || c >= 128; }
-bool isSkippedBlank(unsigned char c) { return (c >= 1 && c <= 32 && c != '\n') || c >= 128; }
+bool isNumberEnd(unsigned char c) {
+    return c <= 32 || c >= 128;
+}
+bool isSkippedBlank(unsigned char c) {
+    return (c >= 1 && c <= 32 && c != '\n') || c >= 128;
+}
 // The white space the number reader passes over before the number.
-bool isNumberLead(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isNumberLead(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 }  // namespace
 
-long argLineNumber(const std::string& line) { return std::atol(line.c_str()); }
+long argLineNumber(const std::string& line) {
+    return std::atol(line.c_str());
+}
 
 std::string argLineValue(const std::string& line) {
     size_t i = 0;

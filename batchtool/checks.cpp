@@ -39,7 +39,8 @@ int opWildTest(Run& run, const OpCall& call) {
     std::string what = argOrExit(run, call, call.pos + 1);
     bool wild = hasWildcards(what);
     if (run.settings.chat)
-        std::fprintf(run.out(), wild ? "\"%s\" contains wild cards *?\n" : "\"%s\" doesn't contain wild cards *?\n",
+        std::fprintf(run.out(),
+                     wild ? "\"%s\" contains wild cards *?\n" : "\"%s\" doesn't contain wild cards *?\n",
                      what.c_str());
     return wild ? 1 : 0;
 }
@@ -64,7 +65,8 @@ int opFileSize(Run& run, const OpCall& call) {
                                              : "\n\"%s\" size %ld > %ld (errorlevel 0)")
                                     : (holds ? "\n\"%s\" size %ld >= %ld (errorlevel 1)"
                                              : "\n\"%s\" size %ld < %ld (errorlevel 0)");
-        std::fprintf(run.out(), format, pattern.c_str(), static_cast<long>(found->size), static_cast<long>(limit));
+        std::fprintf(run.out(), format, pattern.c_str(), static_cast<long>(found->size),
+                     static_cast<long>(limit));
     }
     return holds ? 1 : 0;
 }
@@ -82,7 +84,8 @@ int opFileOrDir(Run& run, const OpCall& call) {
         return 3;
     }
     bool isDirectory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (run.settings.chat) std::fprintf(run.out(), "%s is a %s", name.c_str(), isDirectory ? "directory" : "file");
+    if (run.settings.chat)
+        std::fprintf(run.out(), "%s is a %s", name.c_str(), isDirectory ? "directory" : "file");
     if (wantDirectory) return isDirectory ? 0 : 2;
     return isDirectory ? 1 : 0;
 }
@@ -95,7 +98,8 @@ int opCwdTest(Run& run, const OpCall& call) {
     std::string cwd = stripTrailingSlash(currentDir(plain, false));
     bool same = compareIgnoreCase(name, cwd) == 0;
     if (run.settings.chat)
-        std::fprintf(run.out(), same ? "\"%s\" is current directory \"%s\"" : "\"%s\" isn't current directory \"%s\"",
+        std::fprintf(run.out(),
+                     same ? "\"%s\" is current directory \"%s\"" : "\"%s\" isn't current directory \"%s\"",
                      name.c_str(), cwd.c_str());
     return same ? 0 : 1;
 }
@@ -129,8 +133,8 @@ int opStrIStr(Run& run, const OpCall& call) {
     std::string what = *run.arg(call.pos + 2);
     bool found = containsIgnoreCase(s, what);
     if (run.settings.chat)
-        std::fprintf(run.out(), found ? "\"%s\" contains \"%s\"\n" : "\"%s\" does NOT contain \"%s\"\n", s.c_str(),
-                     what.c_str());
+        std::fprintf(run.out(), found ? "\"%s\" contains \"%s\"\n" : "\"%s\" does NOT contain \"%s\"\n",
+                     s.c_str(), what.c_str());
     return found ? 1 : 0;
 }
 
@@ -141,7 +145,11 @@ int opStrICmp(Run& run, const OpCall& call) {
     std::string b = *run.arg(call.pos + 2);
     int order = compareIgnoreCase(a, b);
     if (run.settings.chat)
-        std::fprintf(run.out(), order == 0 ? "%s == %s\n" : order < 0 ? "%s < %s\n" : "%s > %s\n", a.c_str(), b.c_str());
+        std::fprintf(run.out(),
+                     order == 0  ? "%s == %s\n"
+                     : order < 0 ? "%s < %s\n"
+                                 : "%s > %s\n",
+                     a.c_str(), b.c_str());
     return order == 0 ? 0 : 1;
 }
 

@@ -13,9 +13,13 @@ bool isConsoleHandle(DWORD which) {
 }
 }  // namespace
 
-bool stdoutIsConsole() { return isConsoleHandle(STD_OUTPUT_HANDLE); }
+bool stdoutIsConsole() {
+    return isConsoleHandle(STD_OUTPUT_HANDLE);
+}
 
-bool stdinIsConsole() { return isConsoleHandle(STD_INPUT_HANDLE); }
+bool stdinIsConsole() {
+    return isConsoleHandle(STD_INPUT_HANDLE);
+}
 
 int readKey() {
     if (!stdinIsConsole()) return -1;

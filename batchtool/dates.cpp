@@ -26,12 +26,15 @@ CivilTime readClock() {
     return t;
 }
 
-void write(Run& run, const std::string& text) { std::fputs(text.c_str(), run.outputTarget()); }
+void write(Run& run, const std::string& text) {
+    std::fputs(text.c_str(), run.outputTarget());
+}
 
 // The last-write time of a file in local time, as the file system packs it.
 std::optional<CivilTime> fileStamp(const std::string& name) {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     FILETIME written, local;
     WORD dosDate = 0, dosTime = 0;

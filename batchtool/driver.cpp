@@ -13,7 +13,9 @@ namespace rovik {
 Run::Run(std::vector<std::string> args, FILE* out, FILE* err)
     : args_(std::move(args)), out_(out), err_(err) {}
 
-Run::~Run() { finish(); }
+Run::~Run() {
+    finish();
+}
 
 std::optional<std::string> Run::arg(int pos) const {
     if (pos < 0 || pos >= argc()) return std::nullopt;
@@ -32,7 +34,9 @@ std::optional<std::string> Run::fetchArg(int base, int offset) {
     return arg(base + offset);
 }
 
-bool Run::argMissing(int pos) const { return !settings.argFile && pos >= argc(); }
+bool Run::argMissing(int pos) const {
+    return !settings.argFile && pos >= argc();
+}
 
 std::string Run::fetchRequired(int base, int offset, const std::string& name) {
     if (argMissing(base + offset)) notEnoughArguments(name);
@@ -149,24 +153,47 @@ int listArgFile(Run& run, bool clear) {
 int applyModifier(Run& run, const OptionRow& row, int pos) {
     RunSettings& s = run.settings;
     switch (row.setting) {
-        case Setting::ArgFile: s.argFile = run.arg(pos + 1); return 2;
-        case Setting::Output: s.outputPath = run.arg(pos + 1); return 2;
-        case Setting::VarName: s.varName = run.arg(pos + 1); return 2;
-        case Setting::OutputDefault: s.outputPath = "rovik~.bat"; return 1;
-        case Setting::Chat: s.chat = true; return 1;
-        case Setting::AddSlash: s.addSlash = true; return 1;
-        case Setting::DropSlash: s.dropSlash = true; return 1;
-        case Setting::ShortNames: s.shortNames = true; return 1;
-        case Setting::Quote: s.quote = true; return 1;
-        case Setting::NoKeyWait: s.waitForKey = false; return 1;
-        case Setting::None: break;
+        case Setting::ArgFile:
+            s.argFile = run.arg(pos + 1);
+            return 2;
+        case Setting::Output:
+            s.outputPath = run.arg(pos + 1);
+            return 2;
+        case Setting::VarName:
+            s.varName = run.arg(pos + 1);
+            return 2;
+        case Setting::OutputDefault:
+            s.outputPath = "rovik~.bat";
+            return 1;
+        case Setting::Chat:
+            s.chat = true;
+            return 1;
+        case Setting::AddSlash:
+            s.addSlash = true;
+            return 1;
+        case Setting::DropSlash:
+            s.dropSlash = true;
+            return 1;
+        case Setting::ShortNames:
+            s.shortNames = true;
+            return 1;
+        case Setting::Quote:
+            s.quote = true;
+            return 1;
+        case Setting::NoKeyWait:
+            s.waitForKey = false;
+            return 1;
+        case Setting::None:
+            break;
     }
     return 1;
 }
 
 }  // namespace
 
-int opArgvList(Run& run, const OpCall&) { return listArgFile(run, false); }
+int opArgvList(Run& run, const OpCall&) {
+    return listArgFile(run, false);
+}
 
 int opArgvClear(Run& run, const OpCall& call) {
     run.settings.argFile = run.nextRequired(call.pos + 1, "argvC");

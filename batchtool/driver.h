@@ -33,14 +33,14 @@ struct OptionRow;
 
 // What an operation is told about the option that selected it.
 struct OpCall {
-    int pos;                 // position of the option in the argument list
-    std::string text;        // the option without its switch character
-    const OptionRow* row;    // the table row that matched
+    int pos;               // position of the option in the argument list
+    std::string text;      // the option without its switch character
+    const OptionRow* row;  // the table row that matched
     std::string attached() const { return text.size() > 1 ? text.substr(1) : std::string(); }
 };
 
 class Run {
-public:
+  public:
     Run(std::vector<std::string> args, FILE* out = stdout, FILE* err = stderr);
     ~Run();
 
@@ -79,13 +79,13 @@ public:
     std::string varName(const std::string& defaultName) const;
     std::string quotify(const std::string& text) const;
 
-    FILE* out() const { return out_; }   // standard output (chat, usage)
-    FILE* err() const { return err_; }   // standard error
+    FILE* out() const { return out_; }  // standard output (chat, usage)
+    FILE* err() const { return err_; }  // standard error
 
     // Closes the output target (at the end of every run).
     void finish();
 
-private:
+  private:
     std::vector<std::string> args_;
     FILE* out_;
     FILE* err_;

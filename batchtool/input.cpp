@@ -42,35 +42,60 @@ EditorConsole::~EditorConsole() {
     if (out_ != INVALID_HANDLE_VALUE) CloseHandle(out_);
 }
 
-bool EditorConsole::canRead() const { return modeSaved_; }
+bool EditorConsole::canRead() const {
+    return modeSaved_;
+}
 
 namespace {
 
 // The second code a special key is announced with: its keyboard scan code.
 int specialCode(WORD virtualKey) {
     switch (virtualKey) {
-    case VK_HOME: return 71;
-    case VK_UP: return 72;
-    case VK_PRIOR: return 73;
-    case VK_LEFT: return 75;
-    case VK_RIGHT: return 77;
-    case VK_END: return 79;
-    case VK_DOWN: return 80;
-    case VK_NEXT: return 81;
-    case VK_INSERT: return 82;
-    case VK_DELETE: return 83;
-    default: return 0;
+        case VK_HOME:
+            return 71;
+        case VK_UP:
+            return 72;
+        case VK_PRIOR:
+            return 73;
+        case VK_LEFT:
+            return 75;
+        case VK_RIGHT:
+            return 77;
+        case VK_END:
+            return 79;
+        case VK_DOWN:
+            return 80;
+        case VK_NEXT:
+            return 81;
+        case VK_INSERT:
+            return 82;
+        case VK_DELETE:
+            return 83;
+        default:
+            return 0;
     }
 }
 
 bool isModifierKey(WORD virtualKey) {
     switch (virtualKey) {
-    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_CAPITAL: case VK_NUMLOCK: case VK_SCROLL:
-    case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL: case VK_RCONTROL: case VK_LMENU: case VK_RMENU:
-    case VK_LWIN: case VK_RWIN: case 0:
-        return true;
-    default:
-        return false;
+        case VK_SHIFT:
+        case VK_CONTROL:
+        case VK_MENU:
+        case VK_CAPITAL:
+        case VK_NUMLOCK:
+        case VK_SCROLL:
+        case VK_LSHIFT:
+        case VK_RSHIFT:
+        case VK_LCONTROL:
+        case VK_RCONTROL:
+        case VK_LMENU:
+        case VK_RMENU:
+        case VK_LWIN:
+        case VK_RWIN:
+        case 0:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -236,7 +261,8 @@ int opGetLine(Run& run, const OpCall& call) {
         if (const char* value = std::getenv(name.c_str())) start = startFromVariable(value, length);
     } else if (prompt.defaultSource) {
         sourceFile = prompt.defaultSource;
-        if (std::optional<std::string> line = readFirstLine(*sourceFile)) start = startFromFile(*line, length);
+        if (std::optional<std::string> line = readFirstLine(*sourceFile))
+            start = startFromFile(*line, length);
     }
 
     length = widenToLastColumn(length, console.cursorColumn());

@@ -14,7 +14,7 @@ namespace rovik {
 // screen, whatever standard output and error are redirected to. The
 // previous input mode comes back on destruction.
 class EditorConsole {
-public:
+  public:
     EditorConsole();
     ~EditorConsole();
     EditorConsole(const EditorConsole&) = delete;
@@ -29,7 +29,7 @@ public:
     int cursorColumn() const;
     void write(const std::string& text);
 
-private:
+  private:
     void moveBack(int columns);
 
     void* in_;

@@ -113,36 +113,63 @@ LineEditor::State LineEditor::press(EditorKey key) {
 
     if (key.special) {
         switch (key.code) {
-        case keycode::Home: moveToStart(); break;
-        case keycode::Left: moveLeft(); break;
-        case keycode::Right: moveRight(); break;
-        case keycode::End: moveToEnd(); break;
-        case keycode::Insert: insert_ = !insert_; break;
-        case keycode::Delete: deleteAtCursor(); break;
-        default: break;
+            case keycode::Home:
+                moveToStart();
+                break;
+            case keycode::Left:
+                moveLeft();
+                break;
+            case keycode::Right:
+                moveRight();
+                break;
+            case keycode::End:
+                moveToEnd();
+                break;
+            case keycode::Insert:
+                insert_ = !insert_;
+                break;
+            case keycode::Delete:
+                deleteAtCursor();
+                break;
+            default:
+                break;
         }
         return finishKey();
     }
 
     switch (key.code) {
-    case keycode::CtrlC:
-    case keycode::Esc: state_ = State::Cancelled; break;
-    case keycode::CtrlD: moveRight(); break;
-    case keycode::CtrlG: deleteAtCursor(); break;
-    case keycode::Backspace:
-        if (cursor_ > 0) {
-            moveLeft();
+        case keycode::CtrlC:
+        case keycode::Esc:
+            state_ = State::Cancelled;
+            break;
+        case keycode::CtrlD:
+            moveRight();
+            break;
+        case keycode::CtrlG:
             deleteAtCursor();
-        }
-        break;
-    case keycode::LineFeed:
-    case keycode::Enter: state_ = State::Accepted; break;
-    case keycode::CtrlQ: prefix_ = 2; break;
-    case keycode::CtrlS: moveLeft(); break;
-    case keycode::CtrlV: insert_ = !insert_; break;
-    default:
-        if (key.code >= 32 && key.code <= 255) typeChar(static_cast<char>(key.code));
-        break;
+            break;
+        case keycode::Backspace:
+            if (cursor_ > 0) {
+                moveLeft();
+                deleteAtCursor();
+            }
+            break;
+        case keycode::LineFeed:
+        case keycode::Enter:
+            state_ = State::Accepted;
+            break;
+        case keycode::CtrlQ:
+            prefix_ = 2;
+            break;
+        case keycode::CtrlS:
+            moveLeft();
+            break;
+        case keycode::CtrlV:
+            insert_ = !insert_;
+            break;
+        default:
+            if (key.code >= 32 && key.code <= 255) typeChar(static_cast<char>(key.code));
+            break;
     }
     return finishKey();
 }

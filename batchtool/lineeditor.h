@@ -27,7 +27,7 @@ constexpr int CtrlQ = 17, CtrlS = 19, CtrlV = 22, Esc = 27;
 }  // namespace keycode
 
 class LineEditor {
-public:
+  public:
     enum class State { Editing, Accepted, Cancelled };
 
     // A field of at most maxLength characters (a negative length counts as
@@ -49,7 +49,7 @@ public:
     // What is to be shown on the console since the last call.
     std::string takeOutput();
 
-private:
+  private:
     void moveLeft();
     void moveRight();
     void moveToStart();

@@ -15,7 +15,9 @@ PromptWords splitPromptWords(const std::vector<std::string>& words) {
     return result;
 }
 
-int capFieldLength(int requested) { return requested > lineInputColumns ? lineInputColumns : requested; }
+int capFieldLength(int requested) {
+    return requested > lineInputColumns ? lineInputColumns : requested;
+}
 
 int widenToLastColumn(int length, int cursorColumn) {
     int room = lineInputColumns - cursorColumn;

@@ -12,8 +12,8 @@ namespace rovik {
 constexpr int lineInputColumns = 78;
 
 struct PromptWords {
-    std::string shown;                          // each shown word followed by one blank
-    std::optional<std::string> defaultSource;   // the last "^word", without its caret
+    std::string shown;                         // each shown word followed by one blank
+    std::optional<std::string> defaultSource;  // the last "^word", without its caret
 };
 
 // Words starting with "^" name the default source (the last one counts)
@@ -21,7 +21,9 @@ struct PromptWords {
 PromptWords splitPromptWords(const std::vector<std::string>& words);
 
 // True when the default source means "the variable being asked for".
-inline bool sourceIsVariable(const std::string& source) { return !source.empty() && source[0] == ':'; }
+inline bool sourceIsVariable(const std::string& source) {
+    return !source.empty() && source[0] == ':';
+}
 
 // The requested length, at most lineInputColumns.
 int capFieldLength(int requested);

@@ -22,17 +22,27 @@ enum class Kind {
 // What a row reads, as documentation of the row and for its checks.
 enum class Args {
     None,
-    Next,        // the command-line argument after the option
-    Fetch,       // fetchArg from the position after the option
-    Attached,    // the rest of the option's own argument
+    Next,      // the command-line argument after the option
+    Fetch,     // fetchArg from the position after the option
+    Attached,  // the rest of the option's own argument
 };
 
 enum class Setting {
-    None, ArgFile, Chat, AddSlash, DropSlash, Output, OutputDefault, ShortNames, Quote, NoKeyWait, VarName,
+    None,
+    ArgFile,
+    Chat,
+    AddSlash,
+    DropSlash,
+    Output,
+    OutputDefault,
+    ShortNames,
+    Quote,
+    NoKeyWait,
+    VarName,
 };
 
 struct OptionRow {
-    const char* text;         // option text (for SecondChar: the character)
+    const char* text;  // option text (for SecondChar: the character)
     Match match;
     Kind kind;
     Args args;

@@ -33,7 +33,8 @@ std::optional<std::string> askPlatform(Call call) {
 }
 
 std::optional<std::string> platformFullPath(const std::string& name) {
-    return askPlatform([&](char* buf, DWORD size) { return GetFullPathNameA(name.c_str(), size, buf, nullptr); });
+    return askPlatform(
+        [&](char* buf, DWORD size) { return GetFullPathNameA(name.c_str(), size, buf, nullptr); });
 }
 
 std::optional<std::string> platformLongPath(const std::string& path) {
@@ -52,7 +53,9 @@ std::string resolveName(const std::string& name, bool shortNames) {
     return converted ? *converted : cutPath(name);
 }
 
-void write(Run& run, const std::string& text) { std::fputs(text.c_str(), run.outputTarget()); }
+void write(Run& run, const std::string& text) {
+    std::fputs(text.c_str(), run.outputTarget());
+}
 
 // The command-line argument after the option, or the missing-argument report.
 std::string nextArgOrExit(Run& run, const OpCall& call) {
@@ -68,7 +71,8 @@ std::string fullName(const std::string& name, bool shortNames) {
         if (std::optional<FoundFile> found = findOrdinaryFile(name)) {
             // Resolve the directory through the matching file, keep the pattern.
             PathParts pattern = splitPath(name);
-            PathParts resolved = splitPath(resolveName(pattern.drive + pattern.dir + found->name, shortNames));
+            PathParts resolved =
+                splitPath(resolveName(pattern.drive + pattern.dir + found->name, shortNames));
             return cutPath(resolved.drive + resolved.dir + pattern.name + pattern.ext);
         }
     }
@@ -81,7 +85,8 @@ std::string shortForm(const std::string& path) {
 }
 
 std::string platformCurrentDir() {
-    return askPlatform([](char* buf, DWORD size) { return GetCurrentDirectoryA(size, buf); }).value_or(std::string());
+    return askPlatform([](char* buf, DWORD size) { return GetCurrentDirectoryA(size, buf); })
+        .value_or(std::string());
 }
 
 std::string currentDir(const RunSettings& settings, bool forceSlash) {
@@ -113,7 +118,9 @@ std::optional<FoundFile> findOrdinaryFile(const std::string& pattern) {
     return found;
 }
 
-bool pathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool pathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string tempName(Run& run, const std::string& ext) {
     // The counter part lives for the whole run, so a second name goes on
@@ -142,12 +149,11 @@ int opFnsplit(Run& run, const OpCall& call) {
     std::string full = fullName(path, run.settings.shortNames);
     if (full.empty()) full = path;
     PathParts parts = splitPath(full);
-    if (row == ".Fnsplit" && !parts.drive.empty())
-        parts.drive[0] = upperChar(parts.drive[0]);
+    if (row == ".Fnsplit" && !parts.drive.empty()) parts.drive[0] = upperChar(parts.drive[0]);
     bool keepPeriod = row == ".fnsplit" || row == ".Fnsplit";
     if (!keepPeriod && !parts.ext.empty() && parts.ext[0] == '.') parts.ext.erase(0, 1);
-    std::fprintf(run.outputTarget(), "set d~rv=%s\nset d~ir=%s\nset f~il=%s\nset e~xt=%s\n", parts.drive.c_str(),
-                 parts.dir.c_str(), parts.name.c_str(), parts.ext.c_str());
+    std::fprintf(run.outputTarget(), "set d~rv=%s\nset d~ir=%s\nset f~il=%s\nset e~xt=%s\n",
+                 parts.drive.c_str(), parts.dir.c_str(), parts.name.c_str(), parts.ext.c_str());
     return 0;
 }
 
@@ -188,7 +194,8 @@ int opCurrentDir(Run& run, const OpCall& call) {
     const std::string row = call.row->text;
     std::string dir = currentDir(run.settings, row == "w+");
     if (row == "w+drv") {
-        std::fprintf(run.outputTarget(), "%c:\ncd %s\n", dir.empty() ? ' ' : dir[0], run.quotify(dir).c_str());
+        std::fprintf(run.outputTarget(), "%c:\ncd %s\n", dir.empty() ? ' ' : dir[0],
+                     run.quotify(dir).c_str());
         return 0;
     }
     if (row == "w-")

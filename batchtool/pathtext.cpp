@@ -15,8 +15,9 @@ constexpr size_t kComponentMax = 255;
 // Line pieces of the pop file: a 270-byte buffer holds 269 characters.
 constexpr size_t kPopLineMax = 269;
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 }  // namespace
 
@@ -127,7 +128,8 @@ std::string withoutDrive(const std::string& dir) {
 }
 
 std::string driveAsElement(const std::string& dir) {
-    if (dir.size() >= 3 && std::isalpha(static_cast<unsigned char>(dir[0])) && dir[1] == ':' && dir[2] == '\\') {
+    if (dir.size() >= 3 && std::isalpha(static_cast<unsigned char>(dir[0])) && dir[1] == ':' &&
+        dir[2] == '\\') {
         std::string result = dir;
         result[1] = dir[0];
         result[0] = '\\';

@@ -30,7 +30,7 @@ struct PathParts {
     std::string drive;  // "C:" or empty
     std::string dir;    // with leading and trailing backslash, e.g. "\work\"
     std::string name;
-    std::string ext;    // with its leading period, e.g. ".txt"
+    std::string ext;  // with its leading period, e.g. ".txt"
 };
 PathParts splitPath(const std::string& path);
 

@@ -6,8 +6,12 @@
 
 namespace rovik {
 
-inline char upperChar(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-inline char lowerChar(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+inline char upperChar(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+inline char lowerChar(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;

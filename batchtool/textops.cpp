@@ -53,19 +53,27 @@ MathResult calculate(const std::string& op, const std::string& a, const std::str
     int32_t y = parseInt(b);
     MathResult r;
     switch (op.empty() ? '\0' : op[0]) {
-    case '+': r.value = wrapAdd(x, y); break;
-    case '-': r.value = wrapSub(x, y); break;
-    case '*': r.value = wrapMul(x, y); break;
-    case '/':
-        if (y == 0) {
-            r.status = MathStatus::DivideByZero;
-        } else {
-            // In 64 bits the one overflowing quotient (-2^31 / -1) is exact;
-            // narrowing it wraps to -2^31.
-            r.value = static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(x) / y));
-        }
-        break;
-    default: r.status = MathStatus::BadOperator; break;
+        case '+':
+            r.value = wrapAdd(x, y);
+            break;
+        case '-':
+            r.value = wrapSub(x, y);
+            break;
+        case '*':
+            r.value = wrapMul(x, y);
+            break;
+        case '/':
+            if (y == 0) {
+                r.status = MathStatus::DivideByZero;
+            } else {
+                // In 64 bits the one overflowing quotient (-2^31 / -1) is exact;
+                // narrowing it wraps to -2^31.
+                r.value = static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(x) / y));
+            }
+            break;
+        default:
+            r.status = MathStatus::BadOperator;
+            break;
     }
     return r;
 }

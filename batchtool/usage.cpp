@@ -12,7 +12,7 @@ namespace {
 const char* const buildLine = "rovik         " __DATE__ " " __TIME__ " (win32)\n";
 
 const char* const sections[] = {
-// Section 1: what rovik is for.
+    // Section 1: what rovik is for.
     "Emits text to set environment variables, + so much more. I.e., most rovik\n"
     "commands are used inside of a DOS batch file, like\n"
     "  rovik -w >T~.BAT\n"
@@ -27,7 +27,7 @@ const char* const sections[] = {
     "  echo current directory is \"%c~wd%\"\n"
     "Figuring-out what rovik does is easy: just use it on the command-line, and see\n"
     "what it emits to stdout.\n",
-// Section 2
+    // Section 2
     "\n"
     "::::::::::::::::::::::OPERATION OPTIONS:\n"
     "-d:cwd  e             makes a directory on e with this directory's name. And\n"
@@ -49,7 +49,7 @@ const char* const sections[] = {
     "                      doesn't exist.\n"
     "-filegte path size    errorlevel 1 if greater than/equal, or doesn't exist.\n"
     "-direq path           errorlevel 1 if cwd==path. With/without \"c:\" etc.\n",
-// Section 3
+    // Section 3
     "\n"
     "::::::::::::::::::::::MODIFYING OPTIONS:\n"
     "-v Name               Use variable Name instead c~wd probably.\n"
@@ -58,7 +58,7 @@ const char* const sections[] = {
     "-q                    \"quotify\" some outputs (if spaces).\n"
     "-/+                   add trailing slash, i.e. to \"-w\" for instance.\n"
     "-/-                   omit trailing slash.\n",
-// Section 4
+    // Section 4
     "\n"
     "::::::::::::::::::::::MORE MODIFYING OPTIONS:\n"
     "-argv filename (+more regular arguments)\n"
@@ -79,7 +79,7 @@ const char* const sections[] = {
     "-argvC filename       emit \"set a1=\" as per filename contents like -argv. I.e.\n"
     "                      to clear the variables after a \"rovik -argv filename\",\n"
     "                      you go \"rovik -argvC filename\".\n",
-// Section 5
+    // Section 5
     "\n"
     "::::::::::::::::::::::MAJOR OPTIONS:\n"
     "-fnsplit \"c:\\work\\src\\bongo.b\"   Output sets evars d~rv d~ir f~il\n"
@@ -107,7 +107,7 @@ const char* const sections[] = {
     "into space, depending on how XP feels. If ^:, uses \"name\" evariable to default\n"
     "the buffer.\n"
     "\n",
-// Section 6
+    // Section 6
     "\n"
     "-clear                emit clear d~m all other rovik vars. Also \"-c\".\n"
     "-p Name value [i [n]] sets name to value (==set). If i, index in (2=2nd\n"
@@ -130,7 +130,7 @@ const char* const sections[] = {
     "                      this'll do pushdir, + emit a change directory thingey.\n"
     "-getch                emits \"set g~ch=z\" if you pressed z.\n"
     "\n",
-// Section 7
+    // Section 7
     "\n"
     "-math output + 1 2    But use \"set /a\" (emits \"set output=3\"; also -, *, /.)\n"
     "-blr A_msg_w_B\\_L\\\\Rs Output \"set blr=A msg w B_L\\Rs\".\n"
@@ -143,9 +143,15 @@ const char* const sections[] = {
 
 }  // namespace
 
-const char* usageSection(int index) { return sections[index]; }
-int usageSectionCount() { return static_cast<int>(sizeof sections / sizeof sections[0]); }
-const char* usageFirstLine() { return buildLine; }
+const char* usageSection(int index) {
+    return sections[index];
+}
+int usageSectionCount() {
+    return static_cast<int>(sizeof sections / sizeof sections[0]);
+}
+const char* usageFirstLine() {
+    return buildLine;
+}
 
 void showUsage(Run& run) {
     FILE* out = run.out();

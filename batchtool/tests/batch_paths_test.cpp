@@ -51,12 +51,14 @@ TEST(BatchFiles, PushdirThenPopdirAcrossCalls) {
     dir.write("pop.bat", "@rovik -popdir >%TEMPBAT%\r\n@call %TEMPBAT%\r\n");
     auto r = runBatch(dir.path(),
                       "@echo off\r\n"
-                      "set TEMPBAT=" + dir.file("T~.BAT") + "\r\n"
-                      "cd \"a dir\"\r\n"
-                      "call ..\\push.bat\r\n"
-                      "cd ..\\b\r\n"
-                      "call ..\\pop.bat\r\n"
-                      "cd\r\n",
+                      "set TEMPBAT=" +
+                          dir.file("T~.BAT") +
+                          "\r\n"
+                          "cd \"a dir\"\r\n"
+                          "call ..\\push.bat\r\n"
+                          "cd ..\\b\r\n"
+                          "call ..\\pop.bat\r\n"
+                          "cd\r\n",
                       withEnv({{"JPOP", pop}}));
     EXPECT_EQ(r.out, a + "\r\n");
     EXPECT_EQ(readFile(pop), "");

@@ -18,7 +18,7 @@ RunOptions in(const std::string& dir) {
 }
 
 class Tree : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     TempDir dir{GetParam()};
     void SetUp() override {
         dir.mkdir("empty");
@@ -86,7 +86,8 @@ TEST_P(Tree, CurrentDirectoryTests) {
     std::string here = dir.mkdir("Mixed Case");
     RunOptions o = in(here);
     std::string other = here;
-    for (char& c : other) c = static_cast<char>(isupper(static_cast<unsigned char>(c)) ? tolower(c) : toupper(c));
+    for (char& c : other)
+        c = static_cast<char>(isupper(static_cast<unsigned char>(c)) ? tolower(c) : toupper(c));
     EXPECT_EQ(runRovik({"-cwd", other}, o).exitCode, 0);
     EXPECT_EQ(runRovik({"-cwd", here + "\\"}, o).exitCode, 1);
     EXPECT_EQ(runRovik({"-/+", "-cwd", here}, o).exitCode, 0);  // slash modifiers do not apply

@@ -6,7 +6,9 @@
 using namespace rovik;
 
 namespace {
-CivilTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return CivilTime{y, mo, d, h, mi, s}; }
+CivilTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return CivilTime{y, mo, d, h, mi, s};
+}
 }  // namespace
 
 TEST(DateText, TwentyNinthNovember2001) {
@@ -49,6 +51,7 @@ TEST(FileStamp, PackedFormWithTwoSecondSteps) {
 TEST(FileStamp, YearsBeforeAndAfter2000) {
     CivilTime t = unpackDosStamp(static_cast<uint16_t>(((1999 - 1980) << 9) | (12 << 5) | 31), 0);
     EXPECT_EQ(fileStampCompact(t), "set d~m=1231990000");
-    t = unpackDosStamp(static_cast<uint16_t>((127 << 9) | (2 << 5) | 28), static_cast<uint16_t>((23 << 11) | (59 << 5) | 29));
+    t = unpackDosStamp(static_cast<uint16_t>((127 << 9) | (2 << 5) | 28),
+                       static_cast<uint16_t>((23 << 11) | (59 << 5) | 29));
     EXPECT_EQ(fileStampLines(t), "set d~m=02\nset d~d=28\nset d~y=07\nset t~h=23\nset t~m=59\nset t~s=58\n");
 }

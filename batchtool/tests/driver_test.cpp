@@ -52,7 +52,8 @@ TEST(Usage, TextKeepsItsExactLines) {
              "   Output sets evars d~rv d~ir f~il\r\n                      e~xt to drive",
              "the buffer.\r\n\r\n\r\n-clear                emit clear d~m",
              "-getch                emits \"set g~ch=z\" if you pressed z.\r\n\r\n\r\n-math output + 1 2",
-             "-blr A_msg_w_B\\_L\\\\Rs Output \"set blr=A msg w B_L\\Rs\".\r\n-xct c:\\is_*_drive_c  \"set xct=",
+             "-blr A_msg_w_B\\_L\\\\Rs Output \"set blr=A msg w B_L\\Rs\".\r\n-xct c:\\is_*_drive_c  \"set "
+             "xct=",
              ". Lower cases.\r\n-Xct: cap first letter.\r\n",
          })
         EXPECT_NE(out.find(line), std::string::npos) << line;
@@ -140,8 +141,9 @@ TEST(ArgFile, ListingStopsAtFirstEmptyValue) {
 
 TEST(ArgFile, IndentedLinesAsTheUsageShowsThem) {
     TempDir dir;
-    std::string args = dir.write("args.txt", "                         1      short\n"
-                                             "                         2      bingo\n");
+    std::string args = dir.write("args.txt",
+                                 "                         1      short\n"
+                                 "                         2      bingo\n");
     auto r = runRovik({"-argv", args});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "set a1=short\r\nset a2=bingo\r\n");

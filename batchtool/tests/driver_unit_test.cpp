@@ -12,11 +12,13 @@
 using namespace rovik;
 
 TEST(Translate, BlanksCaretsAndSlashBackslash) {
-    EXPECT_EQ(translateArg("a\xFA" "b\xFA"), "a b ");
+    EXPECT_EQ(translateArg("a\xFA"
+                           "b\xFA"),
+              "a b ");
     EXPECT_EQ(translateArg("^^^x"), "^x");
     EXPECT_EQ(translateArg("/\\afile"), "^afile");
-    EXPECT_EQ(translateArg("/\\/\\x"), "^x");          // two carets collapse too
-    EXPECT_EQ(translateArg("//\\\\"), "/^\\");          // only the pair turns
+    EXPECT_EQ(translateArg("/\\/\\x"), "^x");   // two carets collapse too
+    EXPECT_EQ(translateArg("//\\\\"), "/^\\");  // only the pair turns
     EXPECT_EQ(translateArg("/\\\\"), "^\\");
     EXPECT_EQ(translateArg("plain-text"), "plain-text");
 }
@@ -54,8 +56,10 @@ TEST(ArgFileLine, NumberAndValue) {
     EXPECT_EQ(argLineNumber("-3 x"), -3);
     EXPECT_EQ(argLineNumber("junk"), 0);
     EXPECT_EQ(argLineValue("1      short"), "short");
-    EXPECT_EQ(argLineValue("2\t bingo  "), "bingo  ");   // trailing blanks stay
-    EXPECT_EQ(argLineValue("3\xA0" "value"), "value");    // high bytes are blanks
+    EXPECT_EQ(argLineValue("2\t bingo  "), "bingo  ");  // trailing blanks stay
+    EXPECT_EQ(argLineValue("3\xA0"
+                           "value"),
+              "value");  // high bytes are blanks
     EXPECT_EQ(argLineValue("4"), "");
     // An indented line: the blanks before the number are not part of the value.
     EXPECT_EQ(argLineValue("  5 x"), "x");
@@ -91,12 +95,13 @@ TEST(ArgFileRead, LongLinesArriveInPieces) {
 TEST(OptionTable, RowsMatchInTestOrder) {
     auto textOf = [](const std::string& opt) {
         const OptionRow* row = findRow(opt);
-        return row ? std::string(row->text) + "/" + std::to_string(static_cast<int>(row->match)) : std::string("none");
+        return row ? std::string(row->text) + "/" + std::to_string(static_cast<int>(row->match))
+                   : std::string("none");
     };
-    EXPECT_EQ(textOf("W"), "w/0");              // exact rows ignore case
-    EXPECT_EQ(textOf("XCT"), "none");           // case-sensitive rows do not
+    EXPECT_EQ(textOf("W"), "w/0");     // exact rows ignore case
+    EXPECT_EQ(textOf("XCT"), "none");  // case-sensitive rows do not
     EXPECT_EQ(textOf("Xct"), "Xct/1");
-    EXPECT_EQ(textOf("G10"), "none");           // 2nd-char rows are case-sensitive
+    EXPECT_EQ(textOf("G10"), "none");  // 2nd-char rows are case-sensitive
     EXPECT_EQ(textOf("g10"), "g/2");
     EXPECT_EQ(textOf("g"), "g/0");
     EXPECT_EQ(textOf("w:"), "w:/0");
@@ -114,8 +119,10 @@ TEST(OptionTable, RowsMatchInTestOrder) {
 
 TEST(OptionTable, EveryOperationHasAHandler) {
     for (const OptionRow* row = optionTable; row->text; ++row) {
-        if (row->kind == Kind::Operation) EXPECT_NE(row->operation, nullptr) << row->text;
-        else EXPECT_NE(row->setting, Setting::None) << row->text;
+        if (row->kind == Kind::Operation)
+            EXPECT_NE(row->operation, nullptr) << row->text;
+        else
+            EXPECT_NE(row->setting, Setting::None) << row->text;
     }
 }
 

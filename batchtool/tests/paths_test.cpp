@@ -43,7 +43,7 @@ RunOptions in(const std::string& dir, std::map<std::string, std::optional<std::s
 
 // Runs in both kinds of drive.
 class BothDrives : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     TempDir dir{GetParam()};
 };
 
@@ -91,18 +91,21 @@ TEST_P(BothDrives, CurrentDirectoryForms) {
     EXPECT_EQ(out({"-short", "-w"}), "set c~wd=" + shortPath(blank) + "\r\n");
     EXPECT_EQ(shortPath(blank).find(' '), std::string::npos);  // Wine makes hashed 8.3 names
     EXPECT_EQ(runRovik({"-w"}, in(dir.path())).out, "set c~wd=" + dir.path() + "\r\n");
-    EXPECT_EQ(runRovik({"-q", "-w"}, in(dir.path())).out, "set c~wd=" + dir.path() + "\r\n");  // no blank, no quotes
+    EXPECT_EQ(runRovik({"-q", "-w"}, in(dir.path())).out,
+              "set c~wd=" + dir.path() + "\r\n");  // no blank, no quotes
 }
 
 TEST_P(BothDrives, TruenamesOfNamesAndPatterns) {
     dir.write("report.txt", "r");
     dir.write("sub\\one.log", "1");
-    auto value = [&](std::vector<std::string> args) { return setLines(runRovik(args, in(dir.path())).out)["c~wd"]; };
+    auto value = [&](std::vector<std::string> args) {
+        return setLines(runRovik(args, in(dir.path())).out)["c~wd"];
+    };
     EXPECT_EQ(value({"-w.", "report.txt"}), dir.file("report"));
     EXPECT_EQ(value({"-w:", "report.txt"}), dir.file("report.txt"));
     EXPECT_EQ(value({"-w:REPORT.TXT"}), dir.file("report.txt"));  // the long form has the file's own case
-    EXPECT_EQ(value({"-w:", "sub\\*.log"}), "sub\\*.log");           // paths stay as typed
-    EXPECT_EQ(value({"-w:", "*.txt"}), dir.file("*.txt"));           // patterns keep their wildcards
+    EXPECT_EQ(value({"-w:", "sub\\*.log"}), "sub\\*.log");        // paths stay as typed
+    EXPECT_EQ(value({"-w:", "*.txt"}), dir.file("*.txt"));        // patterns keep their wildcards
     EXPECT_EQ(value({"-w:", "*.none"}), "*.none");
     EXPECT_EQ(value({"-w.", "c:\\a.b\\name"}), "c:\\a.b\\name");
     EXPECT_EQ(value({"-/+", "-w:", "x:\\dir"}), "x:\\dir\\");
@@ -117,9 +120,11 @@ TEST(Paths, RootOfDriveC) {
 TEST(Paths, SplitsAndConversions) {
     EXPECT_EQ(runRovik({"-n"}).out, "set d~rv=\r\nset d~ir=\r\nset f~il=\r\nset e~xt=\r\n");
     EXPECT_EQ(runRovik({"-w:"}).out, "set c~wd=\r\n");  // a missing name is the empty text
-    EXPECT_EQ(runRovik({"-UNCsplit", "\\\\bingo\\c\\bongo"}).out, "set s~vr=bingo\r\nset p~th=\\c\\bongo\r\n");
+    EXPECT_EQ(runRovik({"-UNCsplit", "\\\\bingo\\c\\bongo"}).out,
+              "set s~vr=bingo\r\nset p~th=\\c\\bongo\r\n");
     // Paths longer than 259 characters are cut.
-    EXPECT_EQ(runRovik({"-w:", "x:\\" + std::string(300, 'p')}).out, "set c~wd=x:\\" + std::string(256, 'p') + "\r\n");
+    EXPECT_EQ(runRovik({"-w:", "x:\\" + std::string(300, 'p')}).out,
+              "set c~wd=x:\\" + std::string(256, 'p') + "\r\n");
     EXPECT_EQ(runRovik({"-UNCsplit", "\\\\" + std::string(300, 's')}).out,
               "set s~vr=" + std::string(259, 's') + "\r\nset p~th=\r\n");
     EXPECT_EQ(runRovik({"-v", "x", "-q", "-//", "a b\\c"}).out, "set c~wd=\"a b/c\"\r\n");
@@ -150,7 +155,7 @@ TEST(Paths, DriveTwinMakesAndEntersTheDirectory) {
 
 // The pop file kept in a test directory through JPOP.
 class PopFile : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     TempDir here{};             // the current directories pushed (drive C)
     TempDir store{GetParam()};  // where the pop file lives
     std::string pop = store.file("stack");
@@ -159,10 +164,11 @@ protected:
 
 // Z:\dev\shm is another Linux file system than drive C, so moves between them
 // are copies (as between two Windows drives); Z:\tmp is not.
-INSTANTIATE_TEST_SUITE_P(Drives, PopFile, ::testing::Values("", "Z:\\tmp", "Z:\\dev\\shm"), [](const auto& info) {
-    std::string p = info.param;
-    return std::string(p.empty() ? "OnDriveC" : p == "Z:\\tmp" ? "OnDriveZ" : "OnOtherFileSystem");
-});
+INSTANTIATE_TEST_SUITE_P(
+    Drives, PopFile, ::testing::Values("", "Z:\\tmp", "Z:\\dev\\shm"), [](const auto& info) {
+        std::string p = info.param;
+        return std::string(p.empty() ? "OnDriveC" : p == "Z:\\tmp" ? "OnDriveZ" : "OnOtherFileSystem");
+    });
 
 TEST_P(PopFile, PushTwiceThenPop) {
     std::string one = here.mkdir("one dir");
@@ -252,7 +258,7 @@ TEST_P(PopFile, WithoutABackupThePopFileStillShrinks) {
 
 // A file whose last write was at a known local time.
 class FileTimes : public ::testing::Test {
-protected:
+  protected:
     TempDir dir{"Z:\\tmp"};
     std::string stamped(int y, int mo, int d, int h, int mi, int s) {
         std::string path = dir.write("stamped.txt", "t");
@@ -296,7 +302,8 @@ TEST(Dates, FormsAgreeWithTheClock) {
     GetLocalTime(&now);
     auto r = runRovik({"-date"});
     char expected[80];
-    snprintf(expected, sizeof expected, "set d~m=%d\r\nset d~d=%d\r\nset d~y=%d\r\n", now.wMonth, now.wDay, now.wYear);
+    snprintf(expected, sizeof expected, "set d~m=%d\r\nset d~d=%d\r\nset d~y=%d\r\n", now.wMonth, now.wDay,
+             now.wYear);
     EXPECT_EQ(r.out, expected);  // (a run across midnight would differ)
     EXPECT_EQ(runRovik({"-s"}).out, r.out);
     EXPECT_EQ(runRovik({"-s", ""}).out, r.out);  // an empty form (an argument-file gap) is no form

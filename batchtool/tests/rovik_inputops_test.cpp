@@ -34,12 +34,9 @@ TEST(SetPart, ValueIndexAndCount) {
         std::vector<std::string> args;
         const char* out;
     } cases[] = {
-        {{"-p", "N", "a_b_c"}, "set N=a b c\r\n"},
-        {{"-p", "N", "abcdef", "2", "3"}, "set N=bcd\r\n"},
-        {{"-p", "N", "abc", "9"}, "set N=\r\n"},
-        {{"-p", "N", "abc", "0", "2"}, "set N=ab\r\n"},
-        {{"-pName", "x_y", "3"}, "set Name=y\r\n"},
-        {{"-pName", "abcdef", "1", "-5"}, "set Name=abcdef\r\n"},
+        {{"-p", "N", "a_b_c"}, "set N=a b c\r\n"},   {{"-p", "N", "abcdef", "2", "3"}, "set N=bcd\r\n"},
+        {{"-p", "N", "abc", "9"}, "set N=\r\n"},     {{"-p", "N", "abc", "0", "2"}, "set N=ab\r\n"},
+        {{"-pName", "x_y", "3"}, "set Name=y\r\n"},  {{"-pName", "abcdef", "1", "-5"}, "set Name=abcdef\r\n"},
         {{"-q", "-p", "N", "a_b"}, "set N=a b\r\n"},  // no quotes for -p
     };
     for (const auto& c : cases) {
@@ -51,7 +48,8 @@ TEST(SetPart, ValueIndexAndCount) {
 }
 
 TEST(SetPart, MissingNameOrValue) {
-    for (std::vector<std::string> args : {std::vector<std::string>{"-k-", "-p"}, {"-k-", "-p", "N"}, {"-k-", "-pN"}}) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"-k-", "-p"}, {"-k-", "-p", "N"}, {"-k-", "-pN"}}) {
         auto r = runRovik(args);
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.err, "-p" + notEnough);
@@ -112,10 +110,14 @@ TEST(Math, Operators) {
     struct Case {
         const char *op, *a, *b, *out;
     } cases[] = {
-        {"/", "7", "2", "set r=3\r\n"},          {"-", "2", "7", "set r=-5\r\n"},
-        {"+", "40", "2", "set r=42\r\n"},        {"*", "-6", "7", "set r=-42\r\n"},
-        {"/", "-7", "2", "set r=-3\r\n"},        {"+", "2147483647", "1", "set r=-2147483648\r\n"},
-        {"/", "-2147483648", "-1", "set r=-2147483648\r\n"}, {"*", "x", "5", "set r=0\r\n"},
+        {"/", "7", "2", "set r=3\r\n"},
+        {"-", "2", "7", "set r=-5\r\n"},
+        {"+", "40", "2", "set r=42\r\n"},
+        {"*", "-6", "7", "set r=-42\r\n"},
+        {"/", "-7", "2", "set r=-3\r\n"},
+        {"+", "2147483647", "1", "set r=-2147483648\r\n"},
+        {"/", "-2147483648", "-1", "set r=-2147483648\r\n"},
+        {"*", "x", "5", "set r=0\r\n"},
     };
     for (const auto& c : cases) {
         auto r = runRovik({"-math", "r", c.op, c.a, c.b});
@@ -168,7 +170,7 @@ TEST(Blr, TranslatesBlanksAndBackslashes) {
 }
 
 class Xct : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     std::string pattern(const std::string& p) { return dir.path() + "\\" + p; }
 };
@@ -200,9 +202,9 @@ TEST_F(Xct, NothingWrittenWhenNoFragment) {
     dir.write("report.txt", "");
     for (std::vector<std::string> args : {
              std::vector<std::string>{"-xct", pattern("none_*.txt")},  // no match
-             {"-xct", pattern("report.txt")},                           // no star
-             {"-xct", pattern("rep*")},                                 // nothing after the star
-             {"-xct"},                                                  // no pattern at all
+             {"-xct", pattern("report.txt")},                          // no star
+             {"-xct", pattern("rep*")},                                // nothing after the star
+             {"-xct"},                                                 // no pattern at all
          }) {
         auto r = runRovik(args);
         EXPECT_EQ(r.exitCode, 1) << args.back();
@@ -244,13 +246,15 @@ TEST(ClearNamed, EveryNameGetsAnEmptySetLine) {
 
 TEST(ClearNamed, FromAnArgumentFileUntilTheFirstEmptyValue) {
     TempDir dir;
-    EXPECT_EQ(withArgFile(dir, "1 one\n2 two\n4 four\n", {"-xfirst"}).out, "set first=\r\nset one=\r\nset two=\r\n");
+    EXPECT_EQ(withArgFile(dir, "1 one\n2 two\n4 four\n", {"-xfirst"}).out,
+              "set first=\r\nset one=\r\nset two=\r\n");
     // -x takes its first name from line 1 and then reads on from line 1
     EXPECT_EQ(withArgFile(dir, "1 one\n2 two\n", {"-x"}).out, "set one=\r\nset one=\r\nset two=\r\n");
 }
 
 TEST(GetLine, MissingLengthOrName) {
-    for (std::vector<std::string> args : {std::vector<std::string>{"-k-", "-g"}, {"-k-", "-g", "10"}, {"-k-", "-g10"}}) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"-k-", "-g"}, {"-k-", "-g", "10"}, {"-k-", "-g10"}}) {
         auto r = runRovik(args);
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.err, "-g" + notEnough);

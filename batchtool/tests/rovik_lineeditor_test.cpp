@@ -13,8 +13,12 @@ namespace key = rovik::keycode;
 
 namespace {
 
-EditorKey sp(int code) { return EditorKey::extended(code); }
-EditorKey ch(int code) { return EditorKey::plain(code); }
+EditorKey sp(int code) {
+    return EditorKey::extended(code);
+}
+EditorKey ch(int code) {
+    return EditorKey::plain(code);
+}
 
 // An editor that has shown its start text and then received keys; output()
 // is what the keys printed.
@@ -112,7 +116,9 @@ TEST(LineEditorInsert, TypingInsertsAndRedrawsTheField) {
     EXPECT_EQ(s.ed.cursor(), 2);
     // back to the start, text, blanks to the end of the field, back to the
     // cursor, then the move right over the new character
-    EXPECT_EQ(s.output(), "\babc  \b\b\b\b" "b");
+    EXPECT_EQ(s.output(),
+              "\babc  \b\b\b\b"
+              "b");
 }
 
 TEST(LineEditorInsert, IntoEmptyFieldAndAtTheEnd) {
@@ -337,10 +343,10 @@ TEST(LineEditorSequences, ShownFieldMatchesTheTextAfterEveryKey) {
         }
     };
     apply(ed.takeOutput());
-    const EditorKey keys[] = {sp(key::Home), ch('>'), sp(key::Right), sp(key::Delete), ch(key::CtrlV),
-                              ch('A'), ch('R'), sp(key::End), ch(key::Backspace), ch(key::CtrlV),
-                              sp(key::Left), ch('!'), ch(key::CtrlQ), ch('s'), ch(key::CtrlG),
-                              ch(key::CtrlQ), ch('d'), ch('#')};
+    const EditorKey keys[] = {
+        sp(key::Home),  ch('>'),      sp(key::Right),     sp(key::Delete), ch(key::CtrlV), ch('A'),
+        ch('R'),        sp(key::End), ch(key::Backspace), ch(key::CtrlV),  sp(key::Left),  ch('!'),
+        ch(key::CtrlQ), ch('s'),      ch(key::CtrlG),     ch(key::CtrlQ),  ch('d'),        ch('#')};
     for (EditorKey k : keys) {
         ed.press(k);
         apply(ed.takeOutput());

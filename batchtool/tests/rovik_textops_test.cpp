@@ -63,7 +63,7 @@ TEST(Calculate, FourOperators) {
     EXPECT_EQ(calculate("-", "2", "7").value, -5);
     EXPECT_EQ(calculate("*", "-4", "6").value, -24);
     EXPECT_EQ(calculate("/", "7", "2").value, 3);
-    EXPECT_EQ(calculate("/", "-7", "2").value, -3);  // toward zero
+    EXPECT_EQ(calculate("/", "-7", "2").value, -3);    // toward zero
     EXPECT_EQ(calculate("+plus", "1", "1").value, 2);  // only the first character counts
     EXPECT_EQ(calculate("+", "x", "4").value, 4);
 }

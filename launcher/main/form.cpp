@@ -11,66 +11,66 @@ constexpr unsigned kRightBottom = kAnchorRight | kAnchorBottom;
 const ControlDef kControls[] = {
     {ID_Edit, "Edit", ControlKind::Edit, 4, 4, 246, 24, kAnchorLeft | kAnchorTop | kAnchorRight,
      ControlFont::CourierEdit, "", 0, true, 0},
-    {ID_ListBox, "ListBox", ControlKind::ListBox, 4, 32, 247, 295, kAll, ControlFont::CourierList,
-     "", 1, true, 14},
+    {ID_ListBox, "ListBox", ControlKind::ListBox, 4, 32, 247, 295, kAll, ControlFont::CourierList, "", 1,
+     true, 14},
     {ID_BitBtn_cancel, "BitBtn_cancel", ControlKind::Button, 352, 270, 75, 25, kRightBottom,
      ControlFont::Form, "Cancel", 4, true, 0},
-    {ID_BitBtn_OK, "BitBtn_OK", ControlKind::Button, 352, 302, 75, 25, kRightBottom,
-     ControlFont::Form, "OK", 5, true, 0},
-    {ID_CheckBox_DontSave, "CheckBox_DontSave", ControlKind::CheckBox, 261, 202, 161, 17,
-     kTopRight, ControlFont::Form, "Don't &save changed junk", 6, false, 0},
-    {ID_BitBtn_Find, "BitBtn_Find", ControlKind::Button, 352, 132, 75, 25, kTopRight,
-     ControlFont::Form, "&Find", 11, true, 0},
-    {ID_BitBtn_Back, "BitBtn_Back", ControlKind::Button, 260, 4, 65, 25, kTopRight,
-     ControlFont::Form, "&Back", 16, true, 0},
-    {ID_Label_stat, "Label_stat", ControlKind::Label, 262, 270, 81, 57, kRightBottom,
-     ControlFont::Form, "", -1, true, 0},
+    {ID_BitBtn_OK, "BitBtn_OK", ControlKind::Button, 352, 302, 75, 25, kRightBottom, ControlFont::Form, "OK",
+     5, true, 0},
+    {ID_CheckBox_DontSave, "CheckBox_DontSave", ControlKind::CheckBox, 261, 202, 161, 17, kTopRight,
+     ControlFont::Form, "Don't &save changed junk", 6, false, 0},
+    {ID_BitBtn_Find, "BitBtn_Find", ControlKind::Button, 352, 132, 75, 25, kTopRight, ControlFont::Form,
+     "&Find", 11, true, 0},
+    {ID_BitBtn_Back, "BitBtn_Back", ControlKind::Button, 260, 4, 65, 25, kTopRight, ControlFont::Form,
+     "&Back", 16, true, 0},
+    {ID_Label_stat, "Label_stat", ControlKind::Label, 262, 270, 81, 57, kRightBottom, ControlFont::Form, "",
+     -1, true, 0},
 };
 }  // namespace
 
 const ControlDef* form_controls(std::size_t* count) {
-  *count = sizeof kControls / sizeof kControls[0];
-  return kControls;
+    *count = sizeof kControls / sizeof kControls[0];
+    return kControls;
 }
 
 const ControlDef* find_control(int id) {
-  for (const auto& c : kControls)
-    if (c.id == id) return &c;
-  return nullptr;
+    for (const auto& c : kControls)
+        if (c.id == id) return &c;
+    return nullptr;
 }
 
 Rect anchored_rect(const ControlDef& c, int cw, int ch) {
-  const int dx = cw - kFormClientWidth, dy = ch - kFormClientHeight;
-  Rect r{c.left, c.top, c.width, c.height};
-  const bool l = c.anchors & kAnchorLeft, rt = c.anchors & kAnchorRight;
-  const bool t = c.anchors & kAnchorTop, b = c.anchors & kAnchorBottom;
-  if (l && rt)
-    r.width += dx;
-  else if (rt)
-    r.left += dx;
-  else if (!l)
-    r.left += dx / 2;
-  if (t && b)
-    r.height += dy;
-  else if (b)
-    r.top += dy;
-  else if (!t)
-    r.top += dy / 2;
-  if (r.width < 0) r.width = 0;
-  if (r.height < 0) r.height = 0;
-  return r;
+    const int dx = cw - kFormClientWidth, dy = ch - kFormClientHeight;
+    Rect r{c.left, c.top, c.width, c.height};
+    const bool l = c.anchors & kAnchorLeft, rt = c.anchors & kAnchorRight;
+    const bool t = c.anchors & kAnchorTop, b = c.anchors & kAnchorBottom;
+    if (l && rt)
+        r.width += dx;
+    else if (rt)
+        r.left += dx;
+    else if (!l)
+        r.left += dx / 2;
+    if (t && b)
+        r.height += dy;
+    else if (b)
+        r.top += dy;
+    else if (!t)
+        r.top += dy / 2;
+    if (r.width < 0) r.width = 0;
+    if (r.height < 0) r.height = 0;
+    return r;
 }
 
 int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible) {
-  const unsigned near_edge = vertical ? kAnchorTop : kAnchorLeft;
-  const unsigned far_edge = vertical ? kAnchorBottom : kAnchorRight;
-  int range = 0;
-  for (const auto& c : kControls) {
-    if ((c.anchors & (near_edge | far_edge)) != near_edge || !visible(c.id)) continue;
-    const int end = vertical ? c.top + c.height : c.left + c.width;
-    if (end > range) range = end;
-  }
-  return range;
+    const unsigned near_edge = vertical ? kAnchorTop : kAnchorLeft;
+    const unsigned far_edge = vertical ? kAnchorBottom : kAnchorRight;
+    int range = 0;
+    for (const auto& c : kControls) {
+        if ((c.anchors & (near_edge | far_edge)) != near_edge || !visible(c.id)) continue;
+        const int end = vertical ? c.top + c.height : c.left + c.width;
+        if (end > range) range = end;
+    }
+    return range;
 }
 
 }  // namespace vq

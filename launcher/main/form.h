@@ -16,37 +16,37 @@ inline constexpr int kFormClientHeight = 334;
 // Control IDs (child window IDs of the main window).  Cancel and OK use the
 // dialog IDs so that Escape and message-box code agree with them.
 enum ControlId : int {
-  ID_BitBtn_OK = 1,
-  ID_BitBtn_cancel = 2,
-  ID_Edit = 100,
-  ID_ListBox = 101,
-  ID_Label_stat = 102,
-  ID_CheckBox_DontSave = 103,
-  ID_BitBtn_Find = 104,
-  ID_BitBtn_Back = 105,
+    ID_BitBtn_OK = 1,
+    ID_BitBtn_cancel = 2,
+    ID_Edit = 100,
+    ID_ListBox = 101,
+    ID_Label_stat = 102,
+    ID_CheckBox_DontSave = 103,
+    ID_BitBtn_Find = 104,
+    ID_BitBtn_Back = 105,
 };
 
 enum class ControlKind { Edit, ListBox, Label, Button, CheckBox };
 
 enum class ControlFont {
-  Form,        // the window's font: MS Sans Serif, 8 points (11 pixels)
-  CourierEdit, // Courier New, 13 pixels
-  CourierList, // Courier New, 11 pixels
+    Form,         // the window's font: MS Sans Serif, 8 points (11 pixels)
+    CourierEdit,  // Courier New, 13 pixels
+    CourierList,  // Courier New, 11 pixels
 };
 
 enum Anchor : unsigned { kAnchorLeft = 1, kAnchorTop = 2, kAnchorRight = 4, kAnchorBottom = 8 };
 
 struct ControlDef {
-  int id;
-  const char* name;
-  ControlKind kind;
-  int left, top, width, height;
-  unsigned anchors;
-  ControlFont font;
-  const char* caption;
-  int tab;       // tab order; -1 = not a tab stop
-  bool visible;  // visible when the window is created
-  int item_height;  // list boxes: item height in pixels; 0 = default
+    int id;
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;
+    unsigned anchors;
+    ControlFont font;
+    const char* caption;
+    int tab;          // tab order; -1 = not a tab stop
+    bool visible;     // visible when the window is created
+    int item_height;  // list boxes: item height in pixels; 0 = default
 };
 
 // The controls, in the order they are created (which is the tab order).
@@ -54,7 +54,7 @@ const ControlDef* form_controls(std::size_t* count);
 const ControlDef* find_control(int id);
 
 struct Rect {
-  int left, top, width, height;
+    int left, top, width, height;
 };
 
 // Where a control with these anchors lies when the client area has the

@@ -5,47 +5,47 @@
 namespace vq {
 
 std::vector<std::string_view> split_history_views(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  const size_t end = std::min(bytes.find('\0'), bytes.size());
-  size_t start = 0;
-  while (start < end) {
-    size_t stop = start;
-    while (stop < end && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
-    lines.push_back(bytes.substr(start, stop - start));
-    if (stop < end && bytes[stop] == '\r' && stop + 1 < end && bytes[stop + 1] == '\n') ++stop;
-    start = stop + 1;
-  }
-  return lines;
+    std::vector<std::string_view> lines;
+    const size_t end = std::min(bytes.find('\0'), bytes.size());
+    size_t start = 0;
+    while (start < end) {
+        size_t stop = start;
+        while (stop < end && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
+        lines.push_back(bytes.substr(start, stop - start));
+        if (stop < end && bytes[stop] == '\r' && stop + 1 < end && bytes[stop + 1] == '\n') ++stop;
+        start = stop + 1;
+    }
+    return lines;
 }
 
 std::vector<std::string> split_history_text(const std::string& bytes) {
-  const std::vector<std::string_view> views = split_history_views(bytes);
-  return std::vector<std::string>(views.begin(), views.end());
+    const std::vector<std::string_view> views = split_history_views(bytes);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string join_history_lines(const std::vector<std::string>& lines) {
-  std::string out;
-  size_t total = 0;
-  for (const auto& l : lines) total += l.size() + 2;
-  out.reserve(total);
-  for (const auto& l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
+    std::string out;
+    size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 2;
+    out.reserve(total);
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
 }
 
 std::vector<std::string> history_save_lines(const std::vector<ListItem>& items, int listorder,
                                             const std::string& edit_text) {
-  std::vector<ListItem> copy = items;
-  if (listorder != 3)
-    std::stable_sort(copy.begin(), copy.end(),
-                     [](const ListItem& a, const ListItem& b) { return a.age > b.age; });
-  std::vector<std::string> lines;
-  lines.reserve(copy.size() + 1);
-  for (auto& it : copy) lines.push_back(std::move(it.text));
-  lines.push_back(edit_text);
-  return lines;
+    std::vector<ListItem> copy = items;
+    if (listorder != 3)
+        std::stable_sort(copy.begin(), copy.end(),
+                         [](const ListItem& a, const ListItem& b) { return a.age > b.age; });
+    std::vector<std::string> lines;
+    lines.reserve(copy.size() + 1);
+    for (auto& it : copy) lines.push_back(std::move(it.text));
+    lines.push_back(edit_text);
+    return lines;
 }
 
 }  // namespace vq

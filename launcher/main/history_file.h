@@ -18,8 +18,8 @@ std::string join_history_lines(const std::vector<std::string>& lines);
 
 // One item of the list as shown: its text and its entry's age (0 = newest).
 struct ListItem {
-  std::string text;
-  int32_t age;
+    std::string text;
+    int32_t age;
 };
 
 // The lines to write: the items oldest first (by age, largest first, unless

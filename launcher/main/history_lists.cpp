@@ -8,56 +8,55 @@
 namespace vq {
 
 void drop_oldest(std::vector<std::string>& list, long long n) {
-  if (n <= 0) return;
-  if (n >= static_cast<long long>(list.size())) {
-    list.clear();
-    return;
-  }
-  list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(n));
+    if (n <= 0) return;
+    if (n >= static_cast<long long>(list.size())) {
+        list.clear();
+        return;
+    }
+    list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
-void delete_words(std::vector<std::string>& list, const std::vector<std::string>& words,
-                  const TextKey& key) {
-  if (words.empty() || list.empty()) return;
-  std::unordered_set<std::string> gone;
-  for (const auto& w : words) gone.insert(key(w));
-  size_t out = 0;
-  for (size_t i = 0; i < list.size(); ++i)
-    if (!gone.count(key(list[i]))) {
-      if (out != i) list[out] = std::move(list[i]);
-      ++out;
-    }
-  list.resize(out);
+void delete_words(std::vector<std::string>& list, const std::vector<std::string>& words, const TextKey& key) {
+    if (words.empty() || list.empty()) return;
+    std::unordered_set<std::string> gone;
+    for (const auto& w : words) gone.insert(key(w));
+    size_t out = 0;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (!gone.count(key(list[i]))) {
+            if (out != i) list[out] = std::move(list[i]);
+            ++out;
+        }
+    list.resize(out);
 }
 
 void dedupe_keep_last(std::vector<std::string>& list, const TextKey& key) {
-  // Walk from the newest line back; a text already seen is an older repeat.
-  std::unordered_set<std::string> seen;
-  std::vector<bool> keep(list.size());
-  for (size_t i = list.size(); i-- > 0;) keep[i] = seen.insert(key(list[i])).second;
-  size_t out = 0;
-  for (size_t i = 0; i < list.size(); ++i)
-    if (keep[i]) {
-      if (out != i) list[out] = std::move(list[i]);
-      ++out;
-    }
-  list.resize(out);
+    // Walk from the newest line back; a text already seen is an older repeat.
+    std::unordered_set<std::string> seen;
+    std::vector<bool> keep(list.size());
+    for (size_t i = list.size(); i-- > 0;) keep[i] = seen.insert(key(list[i])).second;
+    size_t out = 0;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (keep[i]) {
+            if (out != i) list[out] = std::move(list[i]);
+            ++out;
+        }
+    list.resize(out);
 }
 
 void prune_short(std::vector<std::string>& list, int minimum, int exempt, bool leave_1) {
-  // After removals the lines still to be examined are exactly the original
-  // lines from `in` on, so "this line and all after it" is size - in.
-  const size_t n = list.size();
-  size_t out = 0;
-  for (size_t in = 0; in < n; ++in) {
-    std::string t = trim_blanks(list[in]);
-    const long long from_here = static_cast<long long>(n - in);
-    if (t.empty()) continue;
-    if (from_here > exempt && static_cast<long long>(t.size()) < minimum) continue;
-    if (!leave_1 && t.size() == 1) continue;
-    list[out++] = std::move(t);
-  }
-  list.resize(out);
+    // After removals the lines still to be examined are exactly the original
+    // lines from `in` on, so "this line and all after it" is size - in.
+    const size_t n = list.size();
+    size_t out = 0;
+    for (size_t in = 0; in < n; ++in) {
+        std::string t = trim_blanks(list[in]);
+        const long long from_here = static_cast<long long>(n - in);
+        if (t.empty()) continue;
+        if (from_here > exempt && static_cast<long long>(t.size()) < minimum) continue;
+        if (!leave_1 && t.size() == 1) continue;
+        list[out++] = std::move(t);
+    }
+    list.resize(out);
 }
 
 namespace {
@@ -65,136 +64,133 @@ namespace {
 // Keys of one load, stored back to back in large blocks (one allocation per
 // block instead of one per key).
 class KeyArena {
- public:
-  std::string_view store(std::string_view key) {
-    if (key.size() > kBlock - used_ || blocks_.empty()) {
-      blocks_.push_back(std::make_unique<char[]>(key.size() > kBlock ? key.size() : kBlock));
-      used_ = 0;
+  public:
+    std::string_view store(std::string_view key) {
+        if (key.size() > kBlock - used_ || blocks_.empty()) {
+            blocks_.push_back(std::make_unique<char[]>(key.size() > kBlock ? key.size() : kBlock));
+            used_ = 0;
+        }
+        char* at = blocks_.back().get() + used_;
+        std::copy(key.begin(), key.end(), at);
+        used_ += key.size();
+        if (key.size() > kBlock) used_ = kBlock;  // a block of its own is full
+        return {at, key.size()};
     }
-    char* at = blocks_.back().get() + used_;
-    std::copy(key.begin(), key.end(), at);
-    used_ += key.size();
-    if (key.size() > kBlock) used_ = kBlock;  // a block of its own is full
-    return {at, key.size()};
-  }
 
- private:
-  static constexpr size_t kBlock = 256 * 1024;
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  size_t used_ = 0;
+  private:
+    static constexpr size_t kBlock = 256 * 1024;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    size_t used_ = 0;
 };
 
 // A set of keys with open addressing: no allocation per key.  Keys are
 // never empty, so an empty slot is one without data.
 class KeySet {
- public:
-  explicit KeySet(size_t expected) {
-    size_t cap = 16;
-    while (cap < 2 * expected + 2) cap <<= 1;
-    slots_.resize(cap);
-    mask_ = cap - 1;
-  }
-  // True when the key was not in the set yet.
-  bool insert(std::string_view key) {
-    size_t i = find(key);
-    if (slots_[i].data()) return false;
-    slots_[i] = key;
-    if (++count_ * 2 > slots_.size()) grow();
-    return true;
-  }
-  bool contains(std::string_view key) const { return slots_[find(key)].data() != nullptr; }
+  public:
+    explicit KeySet(size_t expected) {
+        size_t cap = 16;
+        while (cap < 2 * expected + 2) cap <<= 1;
+        slots_.resize(cap);
+        mask_ = cap - 1;
+    }
+    // True when the key was not in the set yet.
+    bool insert(std::string_view key) {
+        size_t i = find(key);
+        if (slots_[i].data()) return false;
+        slots_[i] = key;
+        if (++count_ * 2 > slots_.size()) grow();
+        return true;
+    }
+    bool contains(std::string_view key) const { return slots_[find(key)].data() != nullptr; }
 
- private:
-  size_t find(std::string_view key) const {
-    size_t i = std::hash<std::string_view>()(key) & mask_;
-    while (slots_[i].data() && slots_[i] != key) i = (i + 1) & mask_;
-    return i;
-  }
-  void grow() {
-    std::vector<std::string_view> old;
-    old.swap(slots_);
-    slots_.resize(old.size() * 2);
-    mask_ = slots_.size() - 1;
-    for (auto k : old)
-      if (k.data()) slots_[find(k)] = k;
-  }
-  std::vector<std::string_view> slots_;
-  size_t mask_ = 0;
-  size_t count_ = 0;
+  private:
+    size_t find(std::string_view key) const {
+        size_t i = std::hash<std::string_view>()(key) & mask_;
+        while (slots_[i].data() && slots_[i] != key) i = (i + 1) & mask_;
+        return i;
+    }
+    void grow() {
+        std::vector<std::string_view> old;
+        old.swap(slots_);
+        slots_.resize(old.size() * 2);
+        mask_ = slots_.size() - 1;
+        for (auto k : old)
+            if (k.data()) slots_[find(k)] = k;
+    }
+    std::vector<std::string_view> slots_;
+    size_t mask_ = 0;
+    size_t count_ = 0;
 };
 
 }  // namespace
 
 std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
-                                         const std::vector<std::string>& deletes,
-                                         const LoadSettings& s, TextKeyInto key,
-                                         const AddingProgress& progress) {
-  return build_history(std::vector<std::string_view>(lines.begin(), lines.end()), deletes, s, key,
-                       progress);
+                                         const std::vector<std::string>& deletes, const LoadSettings& s,
+                                         TextKeyInto key, const AddingProgress& progress) {
+    return build_history(std::vector<std::string_view>(lines.begin(), lines.end()), deletes, s, key,
+                         progress);
 }
 
 std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
-                                         const std::vector<std::string>& deletes,
-                                         const LoadSettings& s, TextKeyInto key,
-                                         const AddingProgress& progress) {
-  // The steps (cut to 4 x max, delete words, keep the last of each repeat,
-  // prune short lines, keep the newest max, walk newest first) all decide
-  // about a line from the line itself and the lines newer than it.  So one
-  // pass from the newest line back does them all, and it stops as soon as
-  // max lines have come through the pruning: older lines cannot reach the
-  // list.  Each line's key is computed once, and only for lines looked at.
-  const long long max = s.max;
-  std::vector<HistEntryData> entries;
-  if (max <= 0) return entries;
-  const size_t oldest = static_cast<long long>(lines.size()) > 4 * max
-                            ? lines.size() - static_cast<size_t>(4 * max)
-                            : 0;
-  const size_t span = lines.size() - oldest;
-  const size_t most = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span)));
-  entries.reserve(most);
+                                         const std::vector<std::string>& deletes, const LoadSettings& s,
+                                         TextKeyInto key, const AddingProgress& progress) {
+    // The steps (cut to 4 x max, delete words, keep the last of each repeat,
+    // prune short lines, keep the newest max, walk newest first) all decide
+    // about a line from the line itself and the lines newer than it.  So one
+    // pass from the newest line back does them all, and it stops as soon as
+    // max lines have come through the pruning: older lines cannot reach the
+    // list.  Each line's key is computed once, and only for lines looked at.
+    const long long max = s.max;
+    std::vector<HistEntryData> entries;
+    if (max <= 0) return entries;
+    const size_t oldest =
+        static_cast<long long>(lines.size()) > 4 * max ? lines.size() - static_cast<size_t>(4 * max) : 0;
+    const size_t span = lines.size() - oldest;
+    const size_t most = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span)));
+    entries.reserve(most);
 
-  KeyArena arena;
-  std::string buf;
-  KeySet gone(deletes.size());
-  for (const auto& w : deletes) {
-    key(w, buf);
-    gone.insert(arena.store(buf));
-  }
-  KeySet seen(most);   // untrimmed keys of newer kept lines
-  KeySet taken(most);  // keys of the entries added
-  long long deduped = 0;  // lines kept by the repeat step so far
-  long long pruned = 0;   // lines kept by the pruning so far
-  int32_t loadcount = 0;
-  for (size_t i = lines.size(); i-- > oldest;) {
-    std::string_view text = lines[i];
-    key(text, buf);
-    if (!deletes.empty() && gone.contains(buf)) continue;
-    std::string_view k = arena.store(buf);
-    if (!seen.insert(k)) continue;
-    ++deduped;  // this line and all kept lines after it
-    size_t b = 0, e = text.size();
-    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-    const long long len = static_cast<long long>(e - b);
-    if (len == 0) continue;
-    if (deduped > s.leave_short && len < s.length) continue;
-    if (!s.leave_1 && len == 1) continue;
-    if (++pruned > max) break;
-    // Trimming can make two kept lines equal (" dir" and "dir"); the walk
-    // keeps the newer one.
-    if (static_cast<size_t>(len) != text.size()) {
-      text = text.substr(b, static_cast<size_t>(len));
-      key(text, buf);
-      k = arena.store(buf);
+    KeyArena arena;
+    std::string buf;
+    KeySet gone(deletes.size());
+    for (const auto& w : deletes) {
+        key(w, buf);
+        gone.insert(arena.store(buf));
     }
-    if (taken.contains(k)) continue;
-    if (loadcount % 256 == 0 && progress && progress(loadcount)) break;
-    taken.insert(k);
-    entries.push_back({std::string(text), loadcount});
-    ++loadcount;
-    if (loadcount >= max) break;
-  }
-  return entries;
+    KeySet seen(most);      // untrimmed keys of newer kept lines
+    KeySet taken(most);     // keys of the entries added
+    long long deduped = 0;  // lines kept by the repeat step so far
+    long long pruned = 0;   // lines kept by the pruning so far
+    int32_t loadcount = 0;
+    for (size_t i = lines.size(); i-- > oldest;) {
+        std::string_view text = lines[i];
+        key(text, buf);
+        if (!deletes.empty() && gone.contains(buf)) continue;
+        std::string_view k = arena.store(buf);
+        if (!seen.insert(k)) continue;
+        ++deduped;  // this line and all kept lines after it
+        size_t b = 0, e = text.size();
+        while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+        while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+        const long long len = static_cast<long long>(e - b);
+        if (len == 0) continue;
+        if (deduped > s.leave_short && len < s.length) continue;
+        if (!s.leave_1 && len == 1) continue;
+        if (++pruned > max) break;
+        // Trimming can make two kept lines equal (" dir" and "dir"); the walk
+        // keeps the newer one.
+        if (static_cast<size_t>(len) != text.size()) {
+            text = text.substr(b, static_cast<size_t>(len));
+            key(text, buf);
+            k = arena.store(buf);
+        }
+        if (taken.contains(k)) continue;
+        if (loadcount % 256 == 0 && progress && progress(loadcount)) break;
+        taken.insert(k);
+        entries.push_back({std::string(text), loadcount});
+        ++loadcount;
+        if (loadcount >= max) break;
+    }
+    return entries;
 }
 
 }  // namespace vq

@@ -20,14 +20,12 @@ using TextKey = std::function<std::string(std::string_view)>;
 // The same, writing the key into a buffer that the caller reuses.
 using TextKeyInto = void (*)(std::string_view text, std::string& key);
 
-
 // Removes the first n lines (all of them when n is at least the count);
 // n of 0 or less leaves the list alone.
 void drop_oldest(std::vector<std::string>& list, long long n);
 
 // Removes every line that equals one of the words as a whole.
-void delete_words(std::vector<std::string>& list, const std::vector<std::string>& words,
-                  const TextKey& key);
+void delete_words(std::vector<std::string>& list, const std::vector<std::string>& words, const TextKey& key);
 
 // Keeps only the newest (last) occurrence of each text, in its own letter
 // case; the kept lines stay in their order.
@@ -39,15 +37,15 @@ void dedupe_keep_last(std::vector<std::string>& list, const TextKey& key);
 void prune_short(std::vector<std::string>& list, int minimum, int exempt, bool leave_1);
 
 struct HistEntryData {
-  std::string text;
-  int32_t age;
+    std::string text;
+    int32_t age;
 };
 
 struct LoadSettings {
-  int32_t max = 400;
-  int32_t length = 10;
-  int32_t leave_short = 5;
-  bool leave_1 = false;
+    int32_t max = 400;
+    int32_t length = 10;
+    int32_t leave_short = 5;
+    bool leave_1 = false;
 };
 
 // Called at every 256th added entry with the count so far; returns true

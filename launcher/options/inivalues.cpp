@@ -81,9 +81,7 @@ TextList split_comma_text(const std::string& whole) {
     // A NUL ends the text, as it would in a C string.
     const std::string text = whole.substr(0, whole.find('\0'));
     TextList items;
-    auto blank = [](char c) {
-        return c != '\0' && static_cast<unsigned char>(c) <= ' ';
-    };
+    auto blank = [](char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; };
     std::size_t i = 0, n = text.size();
     while (i < n && blank(text[i])) ++i;
     while (i < n) {
@@ -103,7 +101,7 @@ TextList split_comma_text(const std::string& whole) {
                 item += text[i++];
             }
         } else {
-            while (i < n && static_cast<unsigned char>(text[i]) > ' ' && text[i] != ',') {
+            while (i<n&& static_cast<unsigned char>(text[i])> ' ' && text[i] != ',') {
                 item += text[i++];
             }
         }

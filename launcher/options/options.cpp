@@ -45,8 +45,8 @@ bool read_bool(const std::string& path, const char* key, bool fallback) {
 
 TextList read_keys(const std::string& path, const char* section) {
     std::vector<char> buffer(ini_key_list_size, '\0');
-    DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(),
-                                       static_cast<DWORD>(buffer.size()), path.c_str());
+    DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                       path.c_str());
     return split_key_list(buffer.data(), n);
 }
 
@@ -68,7 +68,9 @@ const std::string& options_path() {
     return default_path;
 }
 
-void set_options_path(const std::string& path) { path_override() = path; }
+void set_options_path(const std::string& path) {
+    path_override() = path;
+}
 
 std::string data_dir() {
     std::string dir = get_env("APPDATA");

@@ -16,28 +16,28 @@
 inline constexpr const char* build_stamp = "1/14/2015 13:27:45";
 
 struct Options {
-    std::string stuff;                       // file to import (-stuff)
-    bool exec = false;                       // -exec was given
-    std::string history;                     // history file, used as written
-    std::int32_t max = 400;                  // most history entries kept
-    std::int32_t length = 10;                // shorter entries are discarded
-    std::int32_t leave_short = 5;            // newest entries exempt from `length`
-    bool leave_1 = false;                    // keep one-character entries
-    bool bug = false;                        // debug mode
-    bool no_nil = false;                     // always pass the application name
-    bool no_fix = false;                     // read and kept
-    std::string x = "x.bat";                 // history-capture script
-    std::string vqargs = "vqargs.bat";       // repeat-loop script
-    std::string batch = "batch.exe";         // asks "Again?" in the repeat loop
-    std::string version;                     // stamp last written by putoptions
+    std::string stuff;                  // file to import (-stuff)
+    bool exec = false;                  // -exec was given
+    std::string history;                // history file, used as written
+    std::int32_t max = 400;             // most history entries kept
+    std::int32_t length = 10;           // shorter entries are discarded
+    std::int32_t leave_short = 5;       // newest entries exempt from `length`
+    bool leave_1 = false;               // keep one-character entries
+    bool bug = false;                   // debug mode
+    bool no_nil = false;                // always pass the application name
+    bool no_fix = false;                // read and kept
+    std::string x = "x.bat";            // history-capture script
+    std::string vqargs = "vqargs.bat";  // repeat-loop script
+    std::string batch = "batch.exe";    // asks "Again?" in the repeat loop
+    std::string version;                // stamp last written by putoptions
     std::string builtins = "dir,type,copy,del";
-    std::optional<TextList> builtin_list;    // words of `builtins`, lower case
-    std::int32_t apres_exec = 500;           // ms to wait after starting
-    std::int32_t beep = 50;                  // start-up sound volume percentage
-    std::string beepwav;                     // start-up sound file; empty: beep
-    std::string gui;                         // text after -gui:
-    std::int32_t widepercent = 75;           // widened window, % of screen
-    std::int32_t ontoptime = 5;              // Timer_OnTop ticks to stay in front
+    std::optional<TextList> builtin_list;  // words of `builtins`, lower case
+    std::int32_t apres_exec = 500;         // ms to wait after starting
+    std::int32_t beep = 50;                // start-up sound volume percentage
+    std::string beepwav;                   // start-up sound file; empty: beep
+    std::string gui;                       // text after -gui:
+    std::int32_t widepercent = 75;         // widened window, % of screen
+    std::int32_t ontoptime = 5;            // Timer_OnTop ticks to stay in front
 };
 
 // The one options record of the program.

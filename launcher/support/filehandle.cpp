@@ -7,17 +7,19 @@ namespace {
 FileHandle from(HANDLE h) {
     return h == INVALID_HANDLE_VALUE ? no_file : reinterpret_cast<FileHandle>(h);
 }
-HANDLE to(FileHandle h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE to(FileHandle h) {
+    return reinterpret_cast<HANDLE>(h);
+}
 }  // namespace
 
 FileHandle open_read(const std::string& path) {
-    return from(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return from(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 FileHandle create_file(const std::string& path) {
-    return from(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return from(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 FileHandle open_append(const std::string& path) {

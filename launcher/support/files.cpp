@@ -59,7 +59,9 @@ bool directory_exists(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool delete_file(const std::string& name) { return DeleteFileA(name.c_str()) != 0; }
+bool delete_file(const std::string& name) {
+    return DeleteFileA(name.c_str()) != 0;
+}
 
 std::string get_env(const std::string& name) {
     std::string value(256, '\0');
@@ -89,4 +91,6 @@ std::vector<std::string> command_args() {
     return args;
 }
 
-void set_command_args(std::vector<std::string> args) { overridden_args() = std::move(args); }
+void set_command_args(std::vector<std::string> args) {
+    overridden_args() = std::move(args);
+}

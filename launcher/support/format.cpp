@@ -126,8 +126,8 @@ std::string sformat(std::string_view format, const Args& args) {
         return format_or_throw(format, args);
     } catch (const std::exception& e) {
         try {
-            return "Format() error in program!\r\nError:\r\n" + std::string(e.what()) +
-                   "\r\nFormat:\r\n" + std::string(format);
+            return "Format() error in program!\r\nError:\r\n" + std::string(e.what()) + "\r\nFormat:\r\n" +
+                   std::string(format);
         } catch (...) {
             return "Format() error in program!";
         }

@@ -26,8 +26,7 @@ struct Arg {
 using Args = std::vector<Arg>;
 
 // The complaints of the formatter, filled with the offending directive.
-inline constexpr const char* format_invalid_text =
-    "Format '%s' invalid or incompatible with argument";
+inline constexpr const char* format_invalid_text = "Format '%s' invalid or incompatible with argument";
 inline constexpr const char* format_no_argument_text = "No argument for format '%s'";
 
 // Formats `format` with `args`. On a formatting fault the result is

@@ -10,12 +10,12 @@
 // Raised inside hprintf when a write comes up short; never leaves hprintf.
 // It carries its message text and nothing else.
 class brokenprintf_exception : public std::ios_base::failure {
-public:
+  public:
     explicit brokenprintf_exception(const std::string& message)
         : std::ios_base::failure(message), message_(message) {}
     const char* what() const noexcept override { return message_.c_str(); }
 
-private:
+  private:
     std::string message_;
 };
 

@@ -14,8 +14,7 @@ MessageBoxHook& hook() {
 // this filter turns Escape into No while a question is open.
 LRESULT CALLBACK escape_means_no(int code, WPARAM wparam, LPARAM lparam) {
     auto* msg = reinterpret_cast<MSG*>(lparam);
-    if (code == MSGF_DIALOGBOX && msg && msg->message == WM_KEYDOWN &&
-        msg->wParam == VK_ESCAPE) {
+    if (code == MSGF_DIALOGBOX && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
         HWND box = GetAncestor(msg->hwnd, GA_ROOT);
         HWND no = box ? GetDlgItem(box, IDNO) : nullptr;
         if (no) {
@@ -35,7 +34,9 @@ int show(const std::string& text, const char* title, UINT flags) {
 
 }  // namespace
 
-void set_message_box_hook(MessageBoxHook h) { hook() = std::move(h); }
+void set_message_box_hook(MessageBoxHook h) {
+    hook() = std::move(h);
+}
 
 void errorf(std::string_view format, const Args& args) {
     show(sformat(format, args), "Error", MB_OK | MB_ICONERROR);
@@ -55,4 +56,6 @@ bool yesno(const std::string& text) {
     return answer == IDYES;
 }
 
-bool yesnof(std::string_view format, const Args& args) { return yesno(sformat(format, args)); }
+bool yesnof(std::string_view format, const Args& args) {
+    return yesno(sformat(format, args));
+}

@@ -21,6 +21,5 @@ bool yesnof(std::string_view format, const Args& args = {});
 // Test seam: when set, boxes are not shown; the function receives the text,
 // the title and the MessageBox style flags and returns the button id
 // (IDOK, IDYES, IDNO, ...). Pass an empty function to show real boxes again.
-using MessageBoxHook =
-    std::function<int(const std::string& text, const std::string& title, unsigned flags)>;
+using MessageBoxHook = std::function<int(const std::string& text, const std::string& title, unsigned flags)>;
 void set_message_box_hook(MessageBoxHook hook);

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
-std::unique_ptr<TextList> new_list() { return std::make_unique<TextList>(); }
+std::unique_ptr<TextList> new_list() {
+    return std::make_unique<TextList>();
+}
 
 int compare_texts(const std::string& a, const std::string& b, bool by_byte_value) {
     auto fold = [by_byte_value](char ch) {

@@ -57,8 +57,7 @@ std::string unquote(const std::string& text) {
 }
 
 std::string quote_arg(const std::string& text, bool only_if_needed) {
-    if (only_if_needed && text.find(' ') == std::string::npos &&
-        (text.empty() || text.front() != '"')) {
+    if (only_if_needed && text.find(' ') == std::string::npos && (text.empty() || text.front() != '"')) {
         return text;
     }
     std::string out = "\"";

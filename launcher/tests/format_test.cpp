@@ -21,8 +21,7 @@ TEST(Sformat, FillsTextsIntegersAndPercentSigns) {
 }
 
 TEST(Sformat, DoubledPercentsOfTheRepeatLoopScriptBecomeBatchParameters) {
-    EXPECT_EQ(sformat("%%1 %%2 %%3 %%4 %%5 %%6 %%7 %%8 %%9\r\n"),
-              "%1 %2 %3 %4 %5 %6 %7 %8 %9\r\n");
+    EXPECT_EQ(sformat("%%1 %%2 %%3 %%4 %%5 %%6 %%7 %%8 %%9\r\n"), "%1 %2 %3 %4 %5 %6 %7 %8 %9\r\n");
 }
 
 TEST(Sformat, ArgumentTextsAreNotReadAsDirectives) {
@@ -37,10 +36,8 @@ TEST(Sformat, WidthAndPrecisionFollowPrintf) {
 }
 
 TEST(Sformat, WrongKindGivesTheFiveLineFailureText) {
-    EXPECT_EQ(sformat("%d", {"text"}),
-              failure("Format '%d' invalid or incompatible with argument", "%d"));
-    EXPECT_EQ(sformat("n=%s", {3}),
-              failure("Format '%s' invalid or incompatible with argument", "n=%s"));
+    EXPECT_EQ(sformat("%d", {"text"}), failure("Format '%d' invalid or incompatible with argument", "%d"));
+    EXPECT_EQ(sformat("n=%s", {3}), failure("Format '%s' invalid or incompatible with argument", "n=%s"));
 }
 
 TEST(Sformat, MissingArgumentNamesTheDirective) {

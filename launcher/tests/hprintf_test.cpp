@@ -62,8 +62,8 @@ TEST(Hprintf, BrokenFormatIsWrittenAsTheFailureText) {
 std::vector<std::size_t> pieceSizes(const std::string& text, int& result) {
     std::string name = "\\\\.\\pipe\\vq_hprintf_" + std::to_string(GetCurrentProcessId());
     HANDLE server = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_INBOUND,
-                                     PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
-                                     1 << 16, 1 << 16, 0, nullptr);
+                                     PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 1 << 16,
+                                     1 << 16, 0, nullptr);
     EXPECT_NE(server, INVALID_HANDLE_VALUE);
     HANDLE client = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(client, INVALID_HANDLE_VALUE);

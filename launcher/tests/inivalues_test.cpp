@@ -22,8 +22,8 @@ TEST(DecodeInt, HexAfterDollarOrLongerThanTwo0x) {
 }
 
 TEST(DecodeInt, JunkGivesTheDefault) {
-    for (const char* junk : {"abc", "", "0x", "$", "12abc", "1 2", "0x1g", "2147483648",
-                             "-2147483649", "$100000000", "-", "1.5"}) {
+    for (const char* junk : {"abc", "", "0x", "$", "12abc", "1 2", "0x1g", "2147483648", "-2147483649",
+                             "$100000000", "-", "1.5"}) {
         EXPECT_EQ(decode_int(junk, 400), 400) << junk;
     }
 }

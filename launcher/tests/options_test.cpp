@@ -15,7 +15,7 @@ namespace {
 // Fresh program-wide state, an options file in a temporary directory, and
 // message boxes captured instead of shown.
 class OptionsFile : public ::testing::Test {
-protected:
+  protected:
     testsupport::TempDir dir;
     std::string ini = dir.file("vq.ini");
     std::vector<std::string> boxes;
@@ -73,10 +73,11 @@ TEST_F(OptionsFile, NoFileGivesEveryDefault) {
 }
 
 TEST_F(OptionsFile, ValuesAreDecoded) {
-    writeIni("[VQ]\r\nMax=0x190\r\nlength=abc\r\nleave_short = 7 \r\nbug=2\r\nno_nil=0\r\n"
-             "leave_1=1\r\nhistory=\"c:\\my docs\\h.txt\"\r\nbatch='ask.exe'\r\n"
-             "apres_exec=$10\r\nbeep=-1\r\nwidepercent=90\r\nontoptime=0\r\n"
-             "version=1/1/2000\r\nbeepwav=ding.wav\r\nbuiltins=Dir, TYPE\r\n");
+    writeIni(
+        "[VQ]\r\nMax=0x190\r\nlength=abc\r\nleave_short = 7 \r\nbug=2\r\nno_nil=0\r\n"
+        "leave_1=1\r\nhistory=\"c:\\my docs\\h.txt\"\r\nbatch='ask.exe'\r\n"
+        "apres_exec=$10\r\nbeep=-1\r\nwidepercent=90\r\nontoptime=0\r\n"
+        "version=1/1/2000\r\nbeepwav=ding.wav\r\nbuiltins=Dir, TYPE\r\n");
     ASSERT_TRUE(getoptions());
     EXPECT_EQ(options.max, 400);
     EXPECT_EQ(options.length, 10);
@@ -109,8 +110,9 @@ TEST_F(OptionsFile, EmptyBuiltinsLeavesTheListEmpty) {
 }
 
 TEST_F(OptionsFile, DeletesAndFavoritesAreKeyNamesInFileOrder) {
-    writeIni("[deletes]\r\ncls=\r\n exit = whatever\r\nls=1=2\r\n"
-             "[favorites]\r\nmake all=\r\ngit status=\r\n");
+    writeIni(
+        "[deletes]\r\ncls=\r\n exit = whatever\r\nls=1=2\r\n"
+        "[favorites]\r\nmake all=\r\ngit status=\r\n");
     TextList reported;
     bool makebatsRan = false;
     options_hooks.favorites_loaded = [&](const TextList& f) { reported = f; };
@@ -135,9 +137,8 @@ TEST_F(OptionsFile, KeyListsStopAtTheBuffer) {
 
 TEST_F(OptionsFile, DataDirectoryFallsBackWhenAppdataIsMissing) {
     SetEnvironmentVariableA("APPDATA", dir.file("nowhere").c_str());
-    std::string expected = directory_exists("c:\\Documents and Settings")
-                               ? "c:\\Documents and Settings\\"
-                               : program_dir();
+    std::string expected =
+        directory_exists("c:\\Documents and Settings") ? "c:\\Documents and Settings\\" : program_dir();
     EXPECT_EQ(data_dir(), expected);
     SetEnvironmentVariableA("APPDATA", nullptr);
     EXPECT_EQ(data_dir(), expected);
@@ -175,7 +176,7 @@ TEST_F(OptionsFile, PutoptionsTriesThreeTimesThenSaysSo) {
 // ---- command line -------------------------------------------------------
 
 class CommandLine : public OptionsFile {
-protected:
+  protected:
     bool parse(std::vector<std::string> args) {
         set_command_args(args);
         args.insert(args.begin(), "vq.exe");

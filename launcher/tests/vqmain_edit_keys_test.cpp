@@ -10,136 +10,136 @@ using namespace vq;
 
 namespace {
 EditKeyAction press(int key, unsigned mods, bool is_char, EditBoxState box, bool& ctrlq) {
-  return edit_key_down(key, mods, is_char, box, ctrlq);
+    return edit_key_down(key, mods, is_char, box, ctrlq);
 }
 }  // namespace
 
 TEST(EditKeys, EnterRunsAndDownGoesToTheListWhateverTheModifiers) {
-  bool q = true;
-  for (unsigned mods : {0u, unsigned(kModShift), unsigned(kModCtrl), unsigned(kModAlt)}) {
-    EditKeyAction a = press(kVkReturn, mods, false, {0, 0, 3}, q);
-    EXPECT_TRUE(a.run);
-    EXPECT_EQ(a.key, 0);
-    EditKeyAction d = press(kVkDown, mods, false, {0, 0, 3}, q);
-    EXPECT_TRUE(d.focus_list);
-    EXPECT_EQ(d.key, 0);
-  }
-  EXPECT_TRUE(q);  // untouched
+    bool q = true;
+    for (unsigned mods : {0u, unsigned(kModShift), unsigned(kModCtrl), unsigned(kModAlt)}) {
+        EditKeyAction a = press(kVkReturn, mods, false, {0, 0, 3}, q);
+        EXPECT_TRUE(a.run);
+        EXPECT_EQ(a.key, 0);
+        EditKeyAction d = press(kVkDown, mods, false, {0, 0, 3}, q);
+        EXPECT_TRUE(d.focus_list);
+        EXPECT_EQ(d.key, 0);
+    }
+    EXPECT_TRUE(q);  // untouched
 }
 
 TEST(EditKeys, ACharacterReplacesAWhollySelectedText) {
-  bool q = false;
-  EXPECT_TRUE(press('A', 0, true, {0, 1000, 6}, q).clear_text);
-  EXPECT_TRUE(press('A', kModShift, true, {0, 6, 6}, q).clear_text);
-  EXPECT_TRUE(press('A', 0, true, {0, 0, 0}, q).clear_text);  // empty box
-  EXPECT_FALSE(press('A', 0, true, {1, 3, 6}, q).clear_text);  // partial selection
-  EXPECT_FALSE(press('A', kModCtrl, true, {0, 6, 6}, q).clear_text);
-  EXPECT_FALSE(press(112, 0, false, {0, 6, 6}, q).clear_text);
-  EXPECT_EQ(press('A', 0, true, {0, 6, 6}, q).key, 'A');  // the key still types
+    bool q = false;
+    EXPECT_TRUE(press('A', 0, true, {0, 1000, 6}, q).clear_text);
+    EXPECT_TRUE(press('A', kModShift, true, {0, 6, 6}, q).clear_text);
+    EXPECT_TRUE(press('A', 0, true, {0, 0, 0}, q).clear_text);   // empty box
+    EXPECT_FALSE(press('A', 0, true, {1, 3, 6}, q).clear_text);  // partial selection
+    EXPECT_FALSE(press('A', kModCtrl, true, {0, 6, 6}, q).clear_text);
+    EXPECT_FALSE(press(112, 0, false, {0, 6, 6}, q).clear_text);
+    EXPECT_EQ(press('A', 0, true, {0, 6, 6}, q).key, 'A');  // the key still types
 }
 
 TEST(EditKeys, CtrlDAndCtrlSMoveTheCaretWithinTheText) {
-  bool q = false;
-  EditKeyAction d = press(kVkD, kModCtrl, false, {2, 3, 10}, q);
-  EXPECT_EQ(d.caret, 3);
-  EXPECT_EQ(d.key, 0);
-  EXPECT_EQ(press(kVkD, kModCtrl, false, {10, 0, 10}, q).caret, 10);  // at the end
-  EXPECT_EQ(press(kVkS, kModCtrl, false, {4, 0, 10}, q).caret, 3);
-  EXPECT_EQ(press(kVkS, kModCtrl, false, {0, 0, 10}, q).caret, 0);  // at the start
-  EXPECT_FALSE(q);
+    bool q = false;
+    EditKeyAction d = press(kVkD, kModCtrl, false, {2, 3, 10}, q);
+    EXPECT_EQ(d.caret, 3);
+    EXPECT_EQ(d.key, 0);
+    EXPECT_EQ(press(kVkD, kModCtrl, false, {10, 0, 10}, q).caret, 10);  // at the end
+    EXPECT_EQ(press(kVkS, kModCtrl, false, {4, 0, 10}, q).caret, 3);
+    EXPECT_EQ(press(kVkS, kModCtrl, false, {0, 0, 10}, q).caret, 0);  // at the start
+    EXPECT_FALSE(q);
 }
 
 TEST(EditKeys, CtrlQMakesTheNextDOrSJump) {
-  bool q = false;
-  EXPECT_EQ(press(kVkQ, kModCtrl, false, {0, 0, 5}, q).key, 0);
-  EXPECT_TRUE(q);
-  EditKeyAction end = press(kVkD, kModCtrl, false, {0, 0, 5}, q);
-  EXPECT_EQ(end.key, kVkEnd);
-  EXPECT_EQ(end.caret, -1);
-  EXPECT_FALSE(q);
+    bool q = false;
+    EXPECT_EQ(press(kVkQ, kModCtrl, false, {0, 0, 5}, q).key, 0);
+    EXPECT_TRUE(q);
+    EditKeyAction end = press(kVkD, kModCtrl, false, {0, 0, 5}, q);
+    EXPECT_EQ(end.key, kVkEnd);
+    EXPECT_EQ(end.caret, -1);
+    EXPECT_FALSE(q);
 
-  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
-  EXPECT_EQ(press(kVkS, kModCtrl, false, {3, 0, 5}, q).key, kVkHome);
-  EXPECT_FALSE(q);
+    press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+    EXPECT_EQ(press(kVkS, kModCtrl, false, {3, 0, 5}, q).key, kVkHome);
+    EXPECT_FALSE(q);
 
-  // Q twice cancels itself: D is one step again.
-  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
-  press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
-  EXPECT_FALSE(q);
-  EXPECT_EQ(press(kVkD, kModCtrl, false, {0, 0, 5}, q).caret, 1);
+    // Q twice cancels itself: D is one step again.
+    press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+    press(kVkQ, kModCtrl, false, {0, 0, 5}, q);
+    EXPECT_FALSE(q);
+    EXPECT_EQ(press(kVkD, kModCtrl, false, {0, 0, 5}, q).caret, 1);
 }
 
 TEST(EditKeys, OtherCtrlAndAltKeysPassUnchanged) {
-  bool q = true;
-  EditKeyAction a = press('C', kModCtrl, false, {0, 0, 5}, q);
-  EXPECT_EQ(a.key, 'C');
-  EXPECT_EQ(a.caret, -1);
-  EXPECT_EQ(press(kVkD, kModCtrl | kModAlt, false, {0, 0, 5}, q).key, kVkD);
-  EXPECT_EQ(press(kVkD, kModCtrl | kModShift, false, {0, 0, 5}, q).key, kVkD);
-  EXPECT_TRUE(q);
+    bool q = true;
+    EditKeyAction a = press('C', kModCtrl, false, {0, 0, 5}, q);
+    EXPECT_EQ(a.key, 'C');
+    EXPECT_EQ(a.caret, -1);
+    EXPECT_EQ(press(kVkD, kModCtrl | kModAlt, false, {0, 0, 5}, q).key, kVkD);
+    EXPECT_EQ(press(kVkD, kModCtrl | kModShift, false, {0, 0, 5}, q).key, kVkD);
+    EXPECT_TRUE(q);
 }
 
 TEST(BackPosition, StepsAndShiftStopsAtZero) {
-  EXPECT_EQ(next_backpos(0, false), 1);
-  EXPECT_EQ(next_backpos(-1, false), 0);
-  EXPECT_EQ(next_backpos(7, false), 8);  // no upper bound
-  EXPECT_EQ(next_backpos(3, true), 2);
-  EXPECT_EQ(next_backpos(0, true), 0);
-  EXPECT_EQ(next_backpos(-1, true), -1);
+    EXPECT_EQ(next_backpos(0, false), 1);
+    EXPECT_EQ(next_backpos(-1, false), 0);
+    EXPECT_EQ(next_backpos(7, false), 8);  // no upper bound
+    EXPECT_EQ(next_backpos(3, true), 2);
+    EXPECT_EQ(next_backpos(0, true), 0);
+    EXPECT_EQ(next_backpos(-1, true), -1);
 }
 
 TEST(FindMatch, CaseSensitivePieceAndEmptyMatchesNothing) {
-  EXPECT_TRUE(find_matches("ir", "dir /w"));
-  EXPECT_TRUE(find_matches("ir", "mkdir x"));
-  EXPECT_FALSE(find_matches("DIR", "dir /w"));
-  EXPECT_FALSE(find_matches("", "dir /w"));
-  EXPECT_TRUE(find_matches("dir /w", "dir /w"));
+    EXPECT_TRUE(find_matches("ir", "dir /w"));
+    EXPECT_TRUE(find_matches("ir", "mkdir x"));
+    EXPECT_FALSE(find_matches("DIR", "dir /w"));
+    EXPECT_FALSE(find_matches("", "dir /w"));
+    EXPECT_TRUE(find_matches("dir /w", "dir /w"));
 }
 
 TEST(ExecText, TextAfterTheFirstExecTrimmed) {
-  EXPECT_EQ(exec_text_of("vq.exe -exec make all  "), "make all");
-  EXPECT_EQ(exec_text_of("\"c:\\x\\vq.exe\" -bug -exec  -exec x"), "-exec x");
-  EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
-  EXPECT_EQ(exec_text_of("vq.exe -EXEC dir"), "");
-  EXPECT_EQ(exec_text_of("vq.exe -exec " + std::string(6000, 'a')).size(), 4999u);
+    EXPECT_EQ(exec_text_of("vq.exe -exec make all  "), "make all");
+    EXPECT_EQ(exec_text_of("\"c:\\x\\vq.exe\" -bug -exec  -exec x"), "-exec x");
+    EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
+    EXPECT_EQ(exec_text_of("vq.exe -EXEC dir"), "");
+    EXPECT_EQ(exec_text_of("vq.exe -exec " + std::string(6000, 'a')).size(), 4999u);
 }
 
 TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
-  const ControlDef* edit = find_control(ID_Edit);
-  const ControlDef* list = find_control(ID_ListBox);
-  const ControlDef* ok = find_control(ID_BitBtn_OK);
-  const ControlDef* find = find_control(ID_BitBtn_Find);
-  ASSERT_TRUE(edit && list && ok && find);
-  Rect r = anchored_rect(*edit, kFormClientWidth, kFormClientHeight);
-  EXPECT_EQ(r.left, 4);
-  EXPECT_EQ(r.width, 246);
-  r = anchored_rect(*edit, kFormClientWidth + 100, kFormClientHeight + 50);
-  EXPECT_EQ(r.left, 4);
-  EXPECT_EQ(r.top, 4);
-  EXPECT_EQ(r.width, 346);
-  EXPECT_EQ(r.height, 24);
-  r = anchored_rect(*list, kFormClientWidth + 100, kFormClientHeight + 50);
-  EXPECT_EQ(r.width, 347);
-  EXPECT_EQ(r.height, 345);
-  r = anchored_rect(*ok, kFormClientWidth + 100, kFormClientHeight + 50);
-  EXPECT_EQ(r.left, 452);
-  EXPECT_EQ(r.top, 352);
-  EXPECT_EQ(r.width, 75);
-  r = anchored_rect(*find, kFormClientWidth + 100, kFormClientHeight + 50);
-  EXPECT_EQ(r.left, 452);
-  EXPECT_EQ(r.top, 132);
-  r = anchored_rect(*list, 100, 20);  // far too small: no negative sizes
-  EXPECT_EQ(r.width, 0);
-  EXPECT_EQ(r.height, 0);
+    const ControlDef* edit = find_control(ID_Edit);
+    const ControlDef* list = find_control(ID_ListBox);
+    const ControlDef* ok = find_control(ID_BitBtn_OK);
+    const ControlDef* find = find_control(ID_BitBtn_Find);
+    ASSERT_TRUE(edit && list && ok && find);
+    Rect r = anchored_rect(*edit, kFormClientWidth, kFormClientHeight);
+    EXPECT_EQ(r.left, 4);
+    EXPECT_EQ(r.width, 246);
+    r = anchored_rect(*edit, kFormClientWidth + 100, kFormClientHeight + 50);
+    EXPECT_EQ(r.left, 4);
+    EXPECT_EQ(r.top, 4);
+    EXPECT_EQ(r.width, 346);
+    EXPECT_EQ(r.height, 24);
+    r = anchored_rect(*list, kFormClientWidth + 100, kFormClientHeight + 50);
+    EXPECT_EQ(r.width, 347);
+    EXPECT_EQ(r.height, 345);
+    r = anchored_rect(*ok, kFormClientWidth + 100, kFormClientHeight + 50);
+    EXPECT_EQ(r.left, 452);
+    EXPECT_EQ(r.top, 352);
+    EXPECT_EQ(r.width, 75);
+    r = anchored_rect(*find, kFormClientWidth + 100, kFormClientHeight + 50);
+    EXPECT_EQ(r.left, 452);
+    EXPECT_EQ(r.top, 132);
+    r = anchored_rect(*list, 100, 20);  // far too small: no negative sizes
+    EXPECT_EQ(r.width, 0);
+    EXPECT_EQ(r.height, 0);
 }
 
 TEST(FormAnchors, ScrollRangeCountsVisibleControlsKeptAtTheTopOrLeft) {
-  auto all = [](int) { return true; };
-  // The check box under Find ends lowest; nothing keeps to the left edge
-  // only, so the window never needs to scroll sideways.
-  EXPECT_EQ(auto_scroll_range(true, all), 219);
-  EXPECT_EQ(auto_scroll_range(false, all), 0);
-  auto no_box = [](int id) { return id != ID_CheckBox_DontSave; };
-  EXPECT_EQ(auto_scroll_range(true, no_box), 157);  // Find
-  EXPECT_EQ(auto_scroll_range(true, [](int) { return false; }), 0);
+    auto all = [](int) { return true; };
+    // The check box under Find ends lowest; nothing keeps to the left edge
+    // only, so the window never needs to scroll sideways.
+    EXPECT_EQ(auto_scroll_range(true, all), 219);
+    EXPECT_EQ(auto_scroll_range(false, all), 0);
+    auto no_box = [](int id) { return id != ID_CheckBox_DontSave; };
+    EXPECT_EQ(auto_scroll_range(true, no_box), 157);  // Find
+    EXPECT_EQ(auto_scroll_range(true, [](int) { return false; }), 0);
 }

@@ -11,67 +11,66 @@
 using Lines = std::vector<std::string>;
 
 TEST(HistoryFileText, LineEndsOfEveryKind) {
-  EXPECT_EQ(vq::split_history_text("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(vq::split_history_text("a\r\n"), (Lines{"a"}));
-  EXPECT_EQ(vq::split_history_text("a\n\nb\r\n\r\n"), (Lines{"a", "", "b", ""}));
-  EXPECT_EQ(vq::split_history_text("\r\n"), (Lines{""}));
-  EXPECT_EQ(vq::split_history_text("\n\r"), (Lines{"", ""}));  // LF then a lone CR
-  EXPECT_TRUE(vq::split_history_text("").empty());
+    EXPECT_EQ(vq::split_history_text("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(vq::split_history_text("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(vq::split_history_text("a\n\nb\r\n\r\n"), (Lines{"a", "", "b", ""}));
+    EXPECT_EQ(vq::split_history_text("\r\n"), (Lines{""}));
+    EXPECT_EQ(vq::split_history_text("\n\r"), (Lines{"", ""}));  // LF then a lone CR
+    EXPECT_TRUE(vq::split_history_text("").empty());
 }
 
 TEST(HistoryFileText, NulEndsTheReadableText) {
-  EXPECT_EQ(vq::split_history_text(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
-  EXPECT_TRUE(vq::split_history_text(std::string("\0a", 2)).empty());
+    EXPECT_EQ(vq::split_history_text(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
+    EXPECT_TRUE(vq::split_history_text(std::string("\0a", 2)).empty());
 }
 
 TEST(HistoryFileText, EveryLineEndsInCrLf) {
-  EXPECT_EQ(vq::join_history_lines({"dir /w", "", "  make  "}), "dir /w\r\n\r\n  make  \r\n");
-  EXPECT_EQ(vq::join_history_lines({}), "");
+    EXPECT_EQ(vq::join_history_lines({"dir /w", "", "  make  "}), "dir /w\r\n\r\n  make  \r\n");
+    EXPECT_EQ(vq::join_history_lines({}), "");
 }
 
 TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
-  // Shown alphabetically: the save still goes by age, oldest first.
-  std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
-  EXPECT_EQ(vq::history_save_lines(items, 0, " run me "),
-            (Lines{"banana", "apple", "cherry", " run me "}));
-  EXPECT_EQ(vq::history_save_lines(items, 1, ""), (Lines{"banana", "apple", "cherry", ""}));
-  // Order 3 is oldest first already and is written as shown.
-  std::vector<vq::ListItem> oldest = {{"b", 7}, {"a", 3}};
-  EXPECT_EQ(vq::history_save_lines(oldest, 3, "c"), (Lines{"b", "a", "c"}));
+    // Shown alphabetically: the save still goes by age, oldest first.
+    std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
+    EXPECT_EQ(vq::history_save_lines(items, 0, " run me "), (Lines{"banana", "apple", "cherry", " run me "}));
+    EXPECT_EQ(vq::history_save_lines(items, 1, ""), (Lines{"banana", "apple", "cherry", ""}));
+    // Order 3 is oldest first already and is written as shown.
+    std::vector<vq::ListItem> oldest = {{"b", 7}, {"a", 3}};
+    EXPECT_EQ(vq::history_save_lines(oldest, 3, "c"), (Lines{"b", "a", "c"}));
 }
 
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {
-  testsupport::TempDir dir;
-  const std::string path = dir.file("vq.txt");
-  ASSERT_TRUE(vq::replace_history_file(path, "one\r\n"));
-  EXPECT_EQ(testsupport::readFile(path), "one\r\n");
-  ASSERT_TRUE(vq::replace_history_file(path, "two\r\nthree\r\n"));
-  EXPECT_EQ(testsupport::readFile(path), "two\r\nthree\r\n");
-  EXPECT_EQ(vq::read_history_bytes(path), "two\r\nthree\r\n");
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((dir.path() + "\\*").c_str(), &fd);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  int files = 0;
-  do {
-    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
-  } while (FindNextFileA(h, &fd));
-  FindClose(h);
-  EXPECT_EQ(files, 1);
+    testsupport::TempDir dir;
+    const std::string path = dir.file("vq.txt");
+    ASSERT_TRUE(vq::replace_history_file(path, "one\r\n"));
+    EXPECT_EQ(testsupport::readFile(path), "one\r\n");
+    ASSERT_TRUE(vq::replace_history_file(path, "two\r\nthree\r\n"));
+    EXPECT_EQ(testsupport::readFile(path), "two\r\nthree\r\n");
+    EXPECT_EQ(vq::read_history_bytes(path), "two\r\nthree\r\n");
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir.path() + "\\*").c_str(), &fd);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    int files = 0;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    EXPECT_EQ(files, 1);
 }
 
 TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
-  testsupport::TempDir dir;
-  const std::string path = dir.write("vq.txt", "keep me\r\n");
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_FALSE(vq::replace_history_file(path, "lost\r\n"));
-  EXPECT_EQ(testsupport::readFile(path), "keep me\r\n");
-  EXPECT_FALSE(testsupport::fileExists(path + ".new~"));
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    testsupport::TempDir dir;
+    const std::string path = dir.write("vq.txt", "keep me\r\n");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(vq::replace_history_file(path, "lost\r\n"));
+    EXPECT_EQ(testsupport::readFile(path), "keep me\r\n");
+    EXPECT_FALSE(testsupport::fileExists(path + ".new~"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(HistoryStore, MissingDirectoryFails) {
-  testsupport::TempDir dir;
-  EXPECT_FALSE(vq::replace_history_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
-  EXPECT_FALSE(file_exists(dir.file("vq.txt")));
-  EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
+    testsupport::TempDir dir;
+    EXPECT_FALSE(vq::replace_history_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
+    EXPECT_FALSE(file_exists(dir.file("vq.txt")));
+    EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
 }

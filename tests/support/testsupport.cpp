@@ -16,7 +16,9 @@ std::string exeDir() {
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-std::string siblingExe(const std::string& name) { return exeDir() + name; }
+std::string siblingExe(const std::string& name) {
+    return exeDir() + name;
+}
 
 std::string quoteArg(const std::string& arg) {
     if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
@@ -27,8 +29,10 @@ std::string quoteArg(const std::string& arg) {
             ++backslashes;
             continue;
         }
-        if (c == '"') out.append(backslashes * 2 + 1, '\\');
-        else out.append(backslashes, '\\');
+        if (c == '"')
+            out.append(backslashes * 2 + 1, '\\');
+        else
+            out.append(backslashes, '\\');
         backslashes = 0;
         out += c;
     }
@@ -51,8 +55,10 @@ std::string environmentWith(const std::map<std::string, std::optional<std::strin
     }
     FreeEnvironmentStringsA(block);
     for (const auto& [name, value] : changes) {
-        if (value) vars[upper(name)] = name + "=" + *value;
-        else vars.erase(upper(name));
+        if (value)
+            vars[upper(name)] = name + "=" + *value;
+        else
+            vars.erase(upper(name));
     }
     std::string out;
     for (const auto& [key, entry] : vars) out += entry + '\0';
@@ -88,8 +94,8 @@ ProcessResult runProcess(const std::string& commandLine, const RunOptions& optio
     PROCESS_INFORMATION pi{};
     std::string cmd = commandLine;
     std::string env = environmentWith(options.env);
-    BOOL ok = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                             env.data(), options.cwd.empty() ? nullptr : options.cwd.c_str(), &si, &pi);
+    BOOL ok = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, env.data(),
+                             options.cwd.empty() ? nullptr : options.cwd.c_str(), &si, &pi);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     CloseHandle(inRead);
@@ -105,7 +111,8 @@ ProcessResult runProcess(const std::string& commandLine, const RunOptions& optio
     std::thread errThread(drain, errRead, &result.err);
     if (options.input) {
         DWORD written;
-        WriteFile(inWrite, options.input->data(), static_cast<DWORD>(options.input->size()), &written, nullptr);
+        WriteFile(inWrite, options.input->data(), static_cast<DWORD>(options.input->size()), &written,
+                  nullptr);
     }
     CloseHandle(inWrite);
 
@@ -197,8 +204,8 @@ TempDir::TempDir(const std::string& parent) {
     }
     if (!base.empty() && base.back() != '\\') base += '\\';
     for (;;) {
-        std::string candidate = base + "rvt" + std::to_string(GetCurrentProcessId()) + "_" +
-                                std::to_string(tempCounter++);
+        std::string candidate =
+            base + "rvt" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(tempCounter++);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             path_ = candidate;
             return;
@@ -207,9 +214,13 @@ TempDir::TempDir(const std::string& parent) {
     }
 }
 
-TempDir::~TempDir() { removeTree(path_); }
+TempDir::~TempDir() {
+    removeTree(path_);
+}
 
-std::string TempDir::file(const std::string& name) const { return path_ + "\\" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return path_ + "\\" + name;
+}
 
 std::string TempDir::mkdir(const std::string& name) const {
     std::string full = file(name);
@@ -235,8 +246,10 @@ void removeTree(const std::string& path) {
             if (name == "." || name == "..") continue;
             std::string full = path + "\\" + name;
             SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(full);
-            else DeleteFileA(full.c_str());
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                removeTree(full);
+            else
+                DeleteFileA(full.c_str());
         } while (FindNextFileA(h, &fd));
         FindClose(h);
     }

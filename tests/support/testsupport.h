@@ -16,14 +16,14 @@ std::string siblingExe(const std::string& name);
 
 struct ProcessResult {
     int exitCode = -1;
-    std::string out;   // everything the child wrote to standard output
-    std::string err;   // ... and to standard error
+    std::string out;  // everything the child wrote to standard output
+    std::string err;  // ... and to standard error
     bool timedOut = false;
 };
 
 struct RunOptions {
-    std::optional<std::string> input;            // standard input; none: an empty pipe
-    std::string cwd;                             // working directory; empty: inherit
+    std::optional<std::string> input;                       // standard input; none: an empty pipe
+    std::string cwd;                                        // working directory; empty: inherit
     std::map<std::string, std::optional<std::string>> env;  // set (value) or remove (none)
     unsigned timeoutMs = 30000;
 };
@@ -45,8 +45,8 @@ ProcessResult runRovikRaw(const std::string& rawArgs, const RunOptions& options 
 
 // Writes content to a batch file in dir and runs it with "cmd.exe /c".
 // The directory of the test programs (so rovik.exe) is put first on PATH.
-ProcessResult runBatch(const std::string& dir, const std::string& content,
-                       RunOptions options = {}, const std::string& name = "case.bat");
+ProcessResult runBatch(const std::string& dir, const std::string& content, RunOptions options = {},
+                       const std::string& name = "case.bat");
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
@@ -56,7 +56,7 @@ bool fileExists(const std::string& path);
 // Without a parent it is made in the system's temporary directory (drive C
 // under Wine); tests that want a Z: path pass one, e.g. "Z:\\tmp".
 class TempDir {
-public:
+  public:
     explicit TempDir(const std::string& parent = "");
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -71,7 +71,7 @@ public:
     // Writes a file below the directory and returns its path.
     std::string write(const std::string& name, const std::string& content) const;
 
-private:
+  private:
     std::string path_;
 };
 

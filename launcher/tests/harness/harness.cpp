@@ -53,7 +53,9 @@ bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs, unsigned ste
 
 // ---- Window -------------------------------------------------------------
 
-bool Window::exists() const { return h_ && IsWindow(h_); }
+bool Window::exists() const {
+    return h_ && IsWindow(h_);
+}
 
 std::string Window::className() const {
     char name[256] = {};
@@ -67,8 +69,8 @@ std::string Window::text() const {
     if (!SendMessageTimeoutA(h_, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len)) return {};
     std::string s(len + 1, '\0');
     DWORD_PTR got = 0;
-    SendMessageTimeoutA(h_, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()),
-                        SMTO_ABORTIFHUNG, 5000, &got);
+    SendMessageTimeoutA(h_, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_ABORTIFHUNG, 5000,
+                        &got);
     s.resize(std::min<std::size_t>(got, len));
     return s;
 }
@@ -77,8 +79,12 @@ void Window::setText(const std::string& text) const {
     SendMessageA(h_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool Window::visible() const { return h_ && IsWindowVisible(h_); }
-bool Window::enabled() const { return h_ && IsWindowEnabled(h_); }
+bool Window::visible() const {
+    return h_ && IsWindowVisible(h_);
+}
+bool Window::enabled() const {
+    return h_ && IsWindowEnabled(h_);
+}
 
 RECT Window::rect() const {
     RECT r{};
@@ -92,9 +98,13 @@ RECT Window::clientRect() const {
     return r;
 }
 
-int Window::id() const { return h_ ? GetDlgCtrlID(h_) : 0; }
+int Window::id() const {
+    return h_ ? GetDlgCtrlID(h_) : 0;
+}
 
-Window Window::item(int id) const { return Window(h_ ? GetDlgItem(h_, id) : nullptr); }
+Window Window::item(int id) const {
+    return Window(h_ ? GetDlgItem(h_, id) : nullptr);
+}
 
 std::vector<Window> Window::children() const {
     std::vector<Window> out;
@@ -115,7 +125,9 @@ Window Window::child(const std::string& className, int index) const {
     return Window();
 }
 
-int Window::count() const { return static_cast<int>(SendMessageA(h_, LB_GETCOUNT, 0, 0)); }
+int Window::count() const {
+    return static_cast<int>(SendMessageA(h_, LB_GETCOUNT, 0, 0));
+}
 
 std::string Window::itemText(int index) const {
     // Asked in UTF-16: Wine answers a cross-process LB_GETTEXT of an ANSI
@@ -126,11 +138,9 @@ std::string Window::itemText(int index) const {
     LRESULT got = SendMessageW(h_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
     if (got == LB_ERR || got <= 0) return {};
     got = std::min<LRESULT>(got, static_cast<LRESULT>(wide.size()));
-    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0,
-                                nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
     std::string s(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), s.data(), n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), s.data(), n, nullptr, nullptr);
     return s;
 }
 
@@ -141,10 +151,16 @@ std::vector<std::string> Window::items() const {
     return out;
 }
 
-int Window::current() const { return static_cast<int>(SendMessageA(h_, LB_GETCARETINDEX, 0, 0)); }
-int Window::curSel() const { return static_cast<int>(SendMessageA(h_, LB_GETCURSEL, 0, 0)); }
+int Window::current() const {
+    return static_cast<int>(SendMessageA(h_, LB_GETCARETINDEX, 0, 0));
+}
+int Window::curSel() const {
+    return static_cast<int>(SendMessageA(h_, LB_GETCURSEL, 0, 0));
+}
 
-bool Window::isSelected(int index) const { return SendMessageA(h_, LB_GETSEL, index, 0) > 0; }
+bool Window::isSelected(int index) const {
+    return SendMessageA(h_, LB_GETSEL, index, 0) > 0;
+}
 
 std::vector<int> Window::selectedIndexes() const {
     std::vector<int> out;
@@ -161,9 +177,13 @@ std::pair<int, int> Window::selection() const {
     return {static_cast<int>(start), static_cast<int>(end)};
 }
 
-bool Window::checked() const { return SendMessageA(h_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Window::checked() const {
+    return SendMessageA(h_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
-void Window::click() const { PostMessageA(h_, BM_CLICK, 0, 0); }
+void Window::click() const {
+    PostMessageA(h_, BM_CLICK, 0, 0);
+}
 
 void Window::toFront() const {
     HWND top = GetAncestor(h_, GA_ROOT);
@@ -180,7 +200,9 @@ std::string Box::message() const {
     return text;
 }
 
-bool Box::hasButton(int id) const { return GetDlgItem(handle(), id) != nullptr; }
+bool Box::hasButton(int id) const {
+    return GetDlgItem(handle(), id) != nullptr;
+}
 
 void Box::press(int buttonId) const {
     HWND button = GetDlgItem(handle(), buttonId);
@@ -243,7 +265,9 @@ void typeText(const std::string& text) {
 
 // ---- Vq -------------------------------------------------------------------
 
-Vq::Vq(const std::vector<std::string>& args, const Setup& setup) { start(args, setup); }
+Vq::Vq(const std::vector<std::string>& args, const Setup& setup) {
+    start(args, setup);
+}
 
 Vq::Vq(const std::vector<std::string>& args, const std::optional<std::string>& ini,
        const std::optional<std::string>& history) {
@@ -302,8 +326,8 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(),
-                        workDir().c_str(), &si, &pi)) {
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(), workDir().c_str(), &si,
+                        &pi)) {
         ADD_FAILURE() << "cannot start " << cmd << " (error " << GetLastError() << ")";
         return;
     }
@@ -323,10 +347,12 @@ Vq::~Vq() {
     if (process_) CloseHandle(process_);
     if (!root_.empty()) {
         // Files may stay locked for a moment after the process ends.
-        waitFor([this] {
-            testsupport::removeTree(root_);
-            return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
-        }, 3000, 50);
+        waitFor(
+            [this] {
+                testsupport::removeTree(root_);
+                return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
+            },
+            3000, 50);
     }
     trace("clean-up", t0);
 }
@@ -367,19 +393,23 @@ Window Vq::findWindow(const std::string& className) const {
 
 Window Vq::waitWindow(const std::string& className, unsigned timeoutMs, bool mustBeVisible) const {
     Window found;
-    bool ok = waitFor([&] {
-        found = findWindow(className);
-        return found && (!mustBeVisible || found.visible());
-    }, timeoutMs);
+    bool ok = waitFor(
+        [&] {
+            found = findWindow(className);
+            return found && (!mustBeVisible || found.visible());
+        },
+        timeoutMs);
     if (!ok) {
-        ADD_FAILURE() << "no " << (mustBeVisible ? "visible " : "") << className
-                      << " window within " << timeoutMs << " ms";
+        ADD_FAILURE() << "no " << (mustBeVisible ? "visible " : "") << className << " window within "
+                      << timeoutMs << " ms";
         return Window();
     }
     return found;
 }
 
-Window Vq::waitMain(unsigned timeoutMs) const { return waitWindow("TForm1", timeoutMs); }
+Window Vq::waitMain(unsigned timeoutMs) const {
+    return waitWindow("TForm1", timeoutMs);
+}
 
 Box Vq::findBox(const std::string& title) const {
     for (const auto& w : windows()) {
@@ -394,8 +424,8 @@ Box Vq::waitBox(const std::string& title, unsigned timeoutMs) const {
     DWORD t0 = GetTickCount();
     Box found;
     if (!waitFor([&] { return bool(found = findBox(title)); }, timeoutMs)) {
-        ADD_FAILURE() << "no message box" << (title.empty() ? "" : " \"" + title + "\"")
-                      << " within " << timeoutMs << " ms";
+        ADD_FAILURE() << "no message box" << (title.empty() ? "" : " \"" + title + "\"") << " within "
+                      << timeoutMs << " ms";
     }
     trace("waitBox", t0);
     return found;

@@ -24,15 +24,14 @@
 namespace vqtest {
 
 // Polls `pred` every `stepMs` until it is true or `timeoutMs` has passed.
-bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs = 10000,
-             unsigned stepMs = 20);
+bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs = 10000, unsigned stepMs = 20);
 
 // Modifier keys held while a key is sent.
 enum Mods : unsigned { none = 0, shift = 1, ctrl = 2, alt = 4 };
 
 // Any window or control of another process, read through messages.
 class Window {
-public:
+  public:
     Window() = default;
     explicit Window(HWND h) : h_(h) {}
 
@@ -40,11 +39,11 @@ public:
     explicit operator bool() const { return h_ != nullptr; }
     bool exists() const;
     std::string className() const;
-    std::string text() const;                 // WM_GETTEXT
+    std::string text() const;                     // WM_GETTEXT
     void setText(const std::string& text) const;  // WM_SETTEXT
     bool visible() const;
     bool enabled() const;
-    RECT rect() const;                        // screen coordinates
+    RECT rect() const;  // screen coordinates
     RECT clientRect() const;
     int id() const;
 
@@ -55,36 +54,36 @@ public:
     std::vector<Window> children() const;
 
     // List boxes.
-    int count() const;                        // LB_GETCOUNT
-    std::string itemText(int index) const;    // LB_GETTEXT
+    int count() const;                      // LB_GETCOUNT
+    std::string itemText(int index) const;  // LB_GETTEXT
     std::vector<std::string> items() const;
-    int current() const;                      // LB_GETCARETINDEX
-    int curSel() const;                       // LB_GETCURSEL
-    bool isSelected(int index) const;         // LB_GETSEL
+    int current() const;               // LB_GETCARETINDEX
+    int curSel() const;                // LB_GETCURSEL
+    bool isSelected(int index) const;  // LB_GETSEL
     std::vector<int> selectedIndexes() const;
 
     // Edit boxes: selection start and end (EM_GETSEL).
     std::pair<int, int> selection() const;
 
     // Buttons and check boxes.
-    bool checked() const;                     // BM_GETCHECK
-    void click() const;                       // PostMessage BM_CLICK
+    bool checked() const;  // BM_GETCHECK
+    void click() const;    // PostMessage BM_CLICK
 
     // Brings the top-level window of this control to the front.
     void toFront() const;
 
-private:
+  private:
     HWND h_ = nullptr;
 };
 
 // A message box (class #32770) of the child.
 class Box : public Window {
-public:
+  public:
     Box() = default;
     explicit Box(HWND h) : Window(h) {}
 
     std::string title() const { return text(); }
-    std::string message() const;              // GetDlgItemText(box, 0xFFFF)
+    std::string message() const;  // GetDlgItemText(box, 0xFFFF)
     bool hasButton(int id) const;
     // Presses IDOK, IDYES, IDNO, ... and waits until the box is gone.
     void press(int buttonId) const;
@@ -96,8 +95,8 @@ void typeText(const std::string& text);
 
 // What the private directory tree holds when vq starts.
 struct Setup {
-    std::optional<std::string> ini;       // vq.ini beside vq.exe; none: no file
-    std::optional<std::string> history;   // vq.txt in the APPDATA directory
+    std::optional<std::string> ini;                   // vq.ini beside vq.exe; none: no file
+    std::optional<std::string> history;               // vq.txt in the APPDATA directory
     std::map<std::string, std::string> programFiles;  // more files beside vq.exe
     std::map<std::string, std::string> dataFiles;     // more files in APPDATA
     std::vector<std::string> programDirs;             // directories beside vq.exe
@@ -115,7 +114,7 @@ struct Setup {
 };
 
 class Vq {
-public:
+  public:
     explicit Vq(const std::vector<std::string>& args = {}, const Setup& setup = {});
     Vq(const std::vector<std::string>& args, const std::optional<std::string>& ini,
        const std::optional<std::string>& history = std::nullopt);
@@ -168,7 +167,7 @@ public:
     std::string readProgramFile(const std::string& name) const;
     std::string readDataFile(const std::string& name) const;
 
-private:
+  private:
     void start(const std::vector<std::string>& args, const Setup& setup);
 
     std::string root_;
