@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "casefold.h"
 #include "operations.h"
 #include "textops.h"
 
@@ -39,8 +40,8 @@ int opXct(Run& run, const OpCall& call) {
     std::string text = *fragment;
     if (!text.empty()) {
         // The letters are folded with the system's mapping for the locale.
-        CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-        if (call.text == "Xct") CharUpperBuffA(text.data(), 1);
+        lowerLocale(text);
+        if (call.text == "Xct") upperFirstLocale(text);
     }
     run.emitSet("XCT", text);
     return 0;
