@@ -1,8 +1,36 @@
-# Shared environment of the project's scripts: where the build and the
-# project-local Wine prefix live. Sourced, not run.
+# Shared environment of the project's scripts: which Windows architecture
+# this machine can run, where its build and its Wine prefix live, and the
+# one Wine loader that starts every Windows program. Sourced, not run.
+#
+#   ARCH=i686|x86_64   forces the architecture (default: i686 where this
+#                      machine runs 32-bit code, else x86_64)
+#   BUILD_ROOT         where the builds live (default build/)
+#   BUILD_DIR          this architecture's build (default $BUILD_ROOT/$ARCH)
+#   WINEPREFIX         Wine prefix (default $BUILD_DIR/wineprefix)
 ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
-export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+. "$ROOT/scripts/probes.sh"
+
+if [ -z "${ARCH:-}" ]; then
+  if wine_runs_i686; then ARCH=i686; else ARCH=x86_64; fi
+fi
+case "$ARCH" in
+  i686)
+    WINE_LOADER=$WINE32_LOADER
+    export WINEARCH=win32 ;;
+  x86_64)
+    # /usr/bin/wine would pick the 32-bit loader whenever it is installed,
+    # even for a 64-bit program on a machine that cannot run it.
+    WINE_LOADER=$WINE64_LOADER
+    export WINEARCH=win64 ;;
+  *) echo "ARCH must be i686 or x86_64, not '$ARCH'" >&2; exit 2 ;;
+esac
+export ARCH WINE_LOADER
+# Programs that Wine starts in turn (cmd, a test's children) use it too.
+export WINELOADER="$WINE_LOADER"
+export BUILD_ROOT="${BUILD_ROOT:-$ROOT/build}"
+export BUILD_DIR="${BUILD_DIR:-$BUILD_ROOT/$ARCH}"
 export WINEPREFIX="${WINEPREFIX:-$BUILD_DIR/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEARCH="${WINEARCH:-win32}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+

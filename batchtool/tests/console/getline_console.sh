@@ -11,7 +11,7 @@ cd "$WORK"
 
 # start NAME ARGS...: rovik with the arguments, in $WORK.
 start() { local name=$1; shift; PANE=$name; tm new-session -d -s "$name" -x 100 -y 20 -c "$WORK" \
-    "wine '$ROVIK' $*; echo EXIT=\$?; sleep 600"; }
+    "'$WINE' '$ROVIK' $*; echo EXIT=\$?; sleep 600"; }
 crlf_line() { printf '%s\r\n' "$1"; }
 expect_file() {  # FILE CONTENT
   [ -f "$1" ] || fail "$1 was not written"
@@ -63,7 +63,7 @@ expect_file last.txt "$(crlf_line '"old text more"')"
 # The ":" source: the variable being asked for gives the start text.
 PANE=envvar
 tm new-session -d -s envvar -x 100 -y 20 -c "$WORK" \
-  "GREETING=hello wine '$ROVIK' -o out5.bat -g 10 GREETING Say ^^: ; echo EXIT=\$?; sleep 600"
+  "GREETING=hello '$WINE' '$ROVIK' -o out5.bat -g 10 GREETING Say ^^: ; echo EXIT=\$?; sleep 600"
 wait_for envvar 'Say hello' || fail "variable not offered"
 keys envvar "$END_KEY" '!' Enter
 wait_for envvar 'EXIT=0' || fail "Enter did not end the run"
@@ -81,7 +81,7 @@ expect_file out7.bat "$(crlf_line 'set city=Oslo')"
 # A field longer than the rest of a narrow screen line: moving back crosses
 # the line break, and the insertion lands at the start of the field.
 PANE=narrow
-tm new-session -d -s narrow -x 40 -y 10 -c "$WORK" "wine '$ROVIK' -o out8.bat -g 60 n Long_prompt_here; echo EXIT=\$?; sleep 600"
+tm new-session -d -s narrow -x 40 -y 10 -c "$WORK" "'$WINE' '$ROVIK' -o out8.bat -g 60 n Long_prompt_here; echo EXIT=\$?; sleep 600"
 wait_for narrow 'Long_prompt_here' || fail "no prompt"
 keys narrow -l 'abcdefghijklmnopqrstuvwxyz0123456789'
 keys narrow "$HOME_KEY" X

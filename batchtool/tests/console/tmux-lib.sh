@@ -2,6 +2,9 @@
 # a private tmux server, a pane running one command, keys in, screen out.
 # Sourced by the console test scripts.
 
+# The Wine loader of the build's architecture, set by the test run.
+WINE=${WINE:?WINE must name the Wine loader}
+
 TMUX_SOCKET="rovik-test-$$"
 tm() { tmux -L "$TMUX_SOCKET" "$@"; }
 

@@ -8,7 +8,7 @@ ROVIK=$1
 
 # Paging: Y shows the next section, anything else stops.
 PANE=usage
-start_pane $PANE wine "$ROVIK"
+start_pane $PANE "$WINE" "$ROVIK"
 wait_for $PANE 'More? (Y/): N' || fail "no More? question"
 screen_of $PANE | grep -q 'You can redirect this information to a file' || fail "no redirect hint"
 screen_of $PANE | grep -q 'OPERATION OPTIONS' && fail "section 2 shown before the answer"
@@ -20,7 +20,7 @@ screen_of $PANE | grep -q 'MODIFYING OPTIONS' && fail "section 3 shown after n"
 
 # The key wait after a fatal report.
 PANE=keywait
-start_pane $PANE wine "$ROVIK" -zzz
+start_pane $PANE "$WINE" "$ROVIK" -zzz
 wait_for $PANE 'press a key' || fail "no key prompt"
 screen_of $PANE | grep -q 'argument -zzz not recognized' || fail "no report"
 sleep 1
@@ -30,7 +30,7 @@ wait_for $PANE 'EXIT=1' || fail "key did not end the run with 1"
 
 # -k- before the failure: no prompt, no wait.
 PANE=nowait
-start_pane $PANE wine "$ROVIK" -k- -zzz
+start_pane $PANE "$WINE" "$ROVIK" -k- -zzz
 wait_for $PANE 'EXIT=1' || fail "-k- run did not end by itself"
 screen_of $PANE | grep -q 'press a key' && fail "-k- still prompted"
 

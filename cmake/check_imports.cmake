@@ -1,0 +1,30 @@
+# Fails when a built program imports a DLL outside its allowed list.
+#   cmake -DOBJDUMP=<objdump> -DPROGRAM=<file.exe> -DALLOWED="A.dll;B.dll" -P check_imports.cmake
+# A console program that imports USER32 or GDI32 starts markedly slower, so
+# each program may import only what it needs.
+cmake_minimum_required(VERSION 3.20)
+
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
+if(NOT lines)
+  message(FATAL_ERROR "${PROGRAM}: no imports found; is it a Windows program?")
+endif()
+string(TOUPPER "${ALLOWED}" allowed)
+set(imports)
+set(unexpected)
+foreach(line ${lines})
+  string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  list(APPEND imports ${dll})
+  string(TOUPPER "${dll}" upper)
+  if(NOT upper IN_LIST allowed)
+    list(APPEND unexpected ${dll})
+  endif()
+endforeach()
+if(unexpected)
+  message(FATAL_ERROR "${PROGRAM} imports ${unexpected}; allowed: ${ALLOWED}")
+endif()
+message(STATUS "${PROGRAM} imports ${imports}")
