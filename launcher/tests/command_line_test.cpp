@@ -40,7 +40,6 @@ TEST(ResolveProgram, BuiltinsGoToTheInterpreterAsTyped) {
     EXPECT_FALSE(c.direct);
     EXPECT_EQ(c.program, "DIR");
     EXPECT_FALSE(disk.resolve("echo").found);
-    EXPECT_FALSE(disk.resolve("dir", TextList{}).found);
 }
 
 TEST(ResolveProgram, FoundProgramsAndScripts) {

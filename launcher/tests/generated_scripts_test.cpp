@@ -8,8 +8,8 @@
 #include "options/batch_scripts.h"
 #include "options/makebats.h"
 #include "support/files.h"
-#include "support/messages.h"
 #include "support/textops.h"
+#include "box_texts.h"
 #include "testsupport.h"
 
 namespace {
@@ -29,19 +29,14 @@ TEST(ScriptText, ByteForByte) {
 class MakeBats : public ::testing::Test {
   protected:
     void SetUp() override {
-        set_message_box_hook([this](const std::string& text, const std::string&, unsigned) {
-            boxes_.push_back(text);
-            return IDOK;
-        });
         dir_ = home_.path() + "\\";
         options_.history = "C:\\data\\vq.txt";
     }
-    void TearDown() override { set_message_box_hook({}); }
 
     testsupport::TempDir home_;
     std::string dir_;
     Options options_;
-    std::vector<std::string> boxes_;
+    BoxTexts boxes_;
 };
 
 TEST_F(MakeBats, FirstRunWritesBothBesideTheProgram) {
@@ -58,7 +53,7 @@ TEST_F(MakeBats, FirstRunWritesBothBesideTheProgram) {
     vq::makebats(again, dir_);
     EXPECT_EQ(again.batch, dir_ + "batch.exe");
     EXPECT_EQ(testsupport::readFile(again.vqargs), vq::repeat_loop_script(dir_ + "batch.exe"));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes_.texts.empty());
 }
 
 TEST_F(MakeBats, AnEditedScriptSurvivesWhileTheStampIsCurrent) {
@@ -78,8 +73,8 @@ TEST_F(MakeBats, AnEditedScriptSurvivesWhileTheStampIsCurrent) {
 
 TEST_F(MakeBats, EachScriptThatCannotBeCreatedIsReported) {
     vq::makebats(options_, dir_ + "missing\\");
-    EXPECT_EQ(boxes_, (std::vector<std::string>{"Couldn't create " + dir_ + "missing\\x.bat!",
-                                                "Couldn't create " + dir_ + "missing\\vqargs.bat!"}));
+    EXPECT_EQ(boxes_.texts, (std::vector<std::string>{"Couldn't create " + dir_ + "missing\\x.bat!",
+                                                      "Couldn't create " + dir_ + "missing\\vqargs.bat!"}));
 }
 
 TEST_F(MakeBats, HistoryCaptureScriptAppendsTheConsoleHistory) {

@@ -1,10 +1,8 @@
-// Starting a child without waiting for it, and the tests on a command that
-// choose the command interpreter.
+// Starting a child without waiting for it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "code/command_tests.h"
 #include "code/process_runner.h"
 #include "testsupport.h"
 
@@ -31,17 +29,6 @@ TEST(MswindowsExec, AQuotedProgramPathWithABlankStarts) {
 TEST(MswindowsExec, AFailedStartIsMinusOne) {
     EXPECT_EQ(vq::MSWINDOWS_exec("no-such-program.exe", "no-such-program.exe x", true), -1);
     EXPECT_EQ(vq::MSWINDOWS_exec("no-such-program.exe", "no-such-program.exe x", false), -1);
-}
-
-TEST(CommandTests, ShellCharactersAndBuiltins) {
-    EXPECT_TRUE(vq::has_shell_chars("make && make install"));
-    EXPECT_TRUE(vq::has_shell_chars("dir >out"));
-    EXPECT_FALSE(vq::has_shell_chars("dir /w"));
-    const std::optional<TextList> builtins = TextList{"dir", "type", "copy", "del"};
-    EXPECT_TRUE(vq::is_builtin("DIR", builtins));
-    EXPECT_FALSE(vq::is_builtin("xcopy", builtins));
-    EXPECT_FALSE(vq::is_builtin("dir", TextList{}));
-    EXPECT_FALSE(vq::is_builtin("dir", std::nullopt));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "code/stuffhistory.h"
-#include "support/messages.h"
+#include "box_texts.h"
 #include "testsupport.h"
 
 namespace {
@@ -13,18 +13,13 @@ namespace {
 class StuffHistory : public ::testing::Test {
   protected:
     void SetUp() override {
-        set_message_box_hook([this](const std::string& text, const std::string&, unsigned) {
-            boxes_.push_back(text);
-            return IDOK;
-        });
         options_.stuff = dir_.file("captured.txt");
         options_.history = dir_.file("vq.txt");
     }
-    void TearDown() override { set_message_box_hook({}); }
 
     testsupport::TempDir dir_;
     Options options_;
-    std::vector<std::string> boxes_;
+    BoxTexts boxes_;
 };
 
 TEST_F(StuffHistory, AppendsTheLinesAndDeletesTheCapturedFile) {
@@ -36,7 +31,7 @@ TEST_F(StuffHistory, AppendsTheLinesAndDeletesTheCapturedFile) {
               "old\r\ndir /w\r\n  indented\r\n" + std::string(500, 'q') + "\r\n" + std::string(500, 'q') +
                   "\r\n" + std::string(200, 'q') + "\r\nlast\r\n");
     EXPECT_FALSE(testsupport::fileExists(options_.stuff));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes_.texts.empty());
 }
 
 TEST_F(StuffHistory, CreatesAMissingHistoryAndKeepsTheCapturedFileWithBug) {
@@ -52,7 +47,7 @@ TEST_F(StuffHistory, LinesThatWereNotWrittenStayInTheCapturedFile) {
     testsupport::writeFile(options_.stuff, "one\r\ntwo\r\n");
     options_.history = "Z:\\dev\\full";
     EXPECT_EQ(vq::stuffhistory(options_), "");
-    EXPECT_EQ(boxes_, (std::vector<std::string>(2, "hprintf result<>count failure")));
+    EXPECT_EQ(boxes_.texts, (std::vector<std::string>(2, "hprintf result<>count failure")));
     EXPECT_EQ(testsupport::readFile(options_.stuff), "one\r\ntwo\r\n");
 }
 
