@@ -27,3 +27,16 @@ function(add_test_directory dir)
     endif()
   endforeach()
 endfunction()
+
+# add_console_test(NAME SCRIPT ARGS... [TIMEOUT seconds]): a shell script that
+# drives a console program under Wine inside tmux. Console tests take turns;
+# the script starts programs through the build's Wine loader ($WINE).
+function(add_console_test name script)
+  cmake_parse_arguments(T "" "TIMEOUT" "" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND bash ${script} ${T_UNPARSED_ARGUMENTS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} RESOURCE_LOCK console
+                                          ENVIRONMENT "WINE=${WINE_LOADER}")
+endfunction()

@@ -4,7 +4,7 @@
 # Usage: getline_console.sh /path/to/rovik.exe
 set -u
 ROVIK=$1
-. "$(dirname "$0")/tmux-lib.sh"
+. "$(dirname "$0")/../../../tests/support/tmux-lib.sh"
 WORK=$(mktemp -d)
 trap 'cleanup_tmux; rm -rf "$WORK"' EXIT
 cd "$WORK"

@@ -4,7 +4,7 @@
 # Usage: usage_console.sh Z:\path\to\rovik.exe-as-linux-path
 set -u
 ROVIK=$1
-. "$(dirname "$0")/tmux-lib.sh"
+. "$(dirname "$0")/../../../tests/support/tmux-lib.sh"
 
 # Paging: Y shows the next section, anything else stops.
 PANE=usage

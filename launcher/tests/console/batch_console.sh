@@ -4,13 +4,13 @@
 # Usage: batch_console.sh /path/to/batch.exe
 set -u
 BATCH=$1
-. "$(dirname "$0")/../../../batchtool/tests/console/tmux-lib.sh"
+. "$(dirname "$0")/../../../tests/support/tmux-lib.sh"
 
 # ask NAME: batch.exe with the arguments the repeat-loop script gives it.
 ask() {
   PANE=$1
   tm new-session -d -s "$1" -x 100 -y 20 \
-    "\"${WINE:-wine}\" '$BATCH' _ yn ___::: Again? 'N:::^H^H^H^H'; echo EXIT=\$?; sleep 600"
+    "\"$WINE\" '$BATCH' _ yn ___::: Again? 'N:::^H^H^H^H'; echo EXIT=\$?; sleep 600"
   wait_for "$1" 'Again? N' || fail "no question on the screen"
 }
 

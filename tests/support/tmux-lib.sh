@@ -5,7 +5,7 @@
 # The Wine loader of the build's architecture, set by the test run.
 WINE=${WINE:?WINE must name the Wine loader}
 
-TMUX_SOCKET="rovik-test-$$"
+TMUX_SOCKET="console-test-$$"
 tm() { tmux -L "$TMUX_SOCKET" "$@"; }
 
 # start_pane NAME COMMAND...: runs the command in a 100x50 pane; when it ends
