@@ -44,8 +44,9 @@ class Run {
     // The command-line argument at pos, or none past the end.
     std::optional<std::string> arg(int pos) const;
 
-    // Argument access of the operations: the command line at base + offset,
-    // or line offset + 1 of the argument file when one is set and readable.
+    // Argument access as the option table's rows read it: the command line
+    // at base + offset, or line offset + 1 of the argument file when one is
+    // set and readable.
     std::optional<std::string> fetchArg(int base, int offset);
 
     [[noreturn]] void notEnoughArguments(const std::string& name);

@@ -34,7 +34,7 @@ enum class ArgSource {
 // A capital letter must be there: without it the run ends in the
 // not-enough-arguments report under the row's missing name. A small letter
 // followed by "..." reads every further argument, up to the first absent one
-// (from an argument file: the first empty value). A "|" after the first
+// (fetched from an argument file: the first empty value). A "|" after the first
 // argument makes the ones after it count from the argument file's line 1
 // again. Blanks between the letters are for the eye.
 struct ArgSpec {
@@ -46,7 +46,6 @@ struct ArgSpec {
     int optional = 0;       // then those read when there
 
     consteval ArgSpec(const char* letters);
-    constexpr ArgSpec() = default;
 };
 
 // The run-wide setting a modifier row changes.

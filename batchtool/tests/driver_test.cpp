@@ -116,16 +116,6 @@ TEST(ArgFile, ListingStopsAtFirstEmptyValue) {
     EXPECT_EQ(r.out, "set a1=\r\nset a2=\r\n");
 }
 
-TEST(ArgFile, IndentedLinesAsTheUsageShowsThem) {
-    TempDir dir;
-    std::string args = dir.write("args.txt",
-                                 "                         1      short\n"
-                                 "                         2      bingo\n");
-    auto r = runRovik({"-argv", args});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "set a1=short\r\nset a2=bingo\r\n");
-}
-
 TEST(ArgFile, ListingGoesToTheOutputFile) {
     TempDir dir;
     std::string args = dir.write("args.txt", "1 one\n");

@@ -207,7 +207,7 @@ TEST(Clear, WritesTheThirteenLines) {
     const std::string expected =
         "set c~wd=\r\nset d~m=\r\nset d~d=\r\nset d~y=\r\nset d~rv=\r\nset d~ir=\r\nset f~il=\r\n"
         "set e~xt=\r\nset i~t=\r\nset t~a=\r\nset t~h=\r\nset t~m=\r\nset t~s=\r\n";
-    for (const char* opt : {"-clear", "-c", "-CLEAR", "/c"}) {
+    for (const char* opt : {"-clear", "-c"}) {
         auto r = runRovik({opt});
         EXPECT_EQ(r.exitCode, 0) << opt;
         EXPECT_EQ(r.out, expected) << opt;
