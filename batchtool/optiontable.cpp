@@ -9,7 +9,7 @@ namespace rovik {
 
 // The Args letters are read at compile time: a wrong letter stops the build,
 // and so does a row whose parts do not fit together.
-consteval ArgSpec::ArgSpec(const char* letters) {
+consteval ArgShape::ArgShape(const char* letters) {
     bool afterFirst = false;
     for (const char* c = letters; *c; ++c) {
         if (*c == ' ') continue;
@@ -54,7 +54,7 @@ consteval ArgSpec::ArgSpec(const char* letters) {
     }
 }
 
-consteval OptionRow::OptionRow(const char* text, Match match, ArgSpec args, const char* missingName,
+consteval OptionRow::OptionRow(const char* text, Match match, ArgShape args, const char* missingName,
                                Operation op, Variant variant)
     : text(text), match(match), args(args), missingName(missingName), operation(op), variant(variant) {
     if (!op) throw "an operation row needs its handler";
@@ -64,7 +64,7 @@ consteval OptionRow::OptionRow(const char* text, Match match, ArgSpec args, cons
         throw "only a SecondChar or Prefix row has attached text";
 }
 
-consteval OptionRow::OptionRow(const char* text, Match match, ArgSpec args, Setting setting)
+consteval OptionRow::OptionRow(const char* text, Match match, ArgShape args, Setting setting)
     : text(text), match(match), args(args), setting(setting) {
     if (setting == Setting::None) throw "a modifier row needs its setting";
     if (args.required > 0 || args.rest || args.attached)
@@ -76,7 +76,7 @@ namespace {
 using M = Match;
 
 // A new option is one row here and its handler (operations.h). The Args
-// letters are explained with ArgSpec (optiontable.h).
+// letters are explained with ArgShape (optiontable.h).
 // clang-format off
 const OptionRow optionTable[] = {
     // text        match          args         missing name      handler         form
@@ -149,14 +149,14 @@ const OptionRow optionTable[] = {
 // clang-format on
 
 // Argument k of the row's list from where its source keeps it, or none.
-std::optional<std::string> readArg(Run& run, const ArgSpec& spec, int pos, int k) {
+std::optional<std::string> readArg(Run& run, const ArgShape& shape, int pos, int k) {
     // The command-line position: the attached text stands at the option's own.
-    const int position = pos + k + (spec.attached ? 0 : 1);
-    switch (spec.source) {
+    const int position = pos + k + (shape.attached ? 0 : 1);
+    switch (shape.source) {
         case ArgSource::Next:
             return run.arg(position);
         case ArgSource::Fetch: {
-            const int offset = spec.restart && k > 0 ? k - 1 : k;
+            const int offset = shape.restart && k > 0 ? k - 1 : k;
             return run.fetchArg(position - offset, offset);
         }
         case ArgSource::AtPosition:
@@ -194,22 +194,22 @@ const OptionRow* findRow(const std::string& text) {
 }
 
 OpCall collectArgs(Run& run, const OptionRow& row, int pos, const std::string& text) {
-    const ArgSpec& spec = row.args;
-    const int listed = spec.required + spec.optional;
+    const ArgShape& shape = row.args;
+    const int listed = shape.required + shape.optional;
     OpCall call{{}, row.variant};
-    for (int k = 0; k < listed || spec.rest; ++k) {
+    for (int k = 0; k < listed || shape.rest; ++k) {
         std::optional<std::string> value;
-        if (k == 0 && spec.attached)
+        if (k == 0 && shape.attached)
             value = text.substr(std::min(text.size(), std::strlen(row.text)));
         else
-            value = readArg(run, spec, pos, k);
+            value = readArg(run, shape, pos, k);
         if (!value) {
-            if (k < spec.required) run.notEnoughArguments(row.missingName);
+            if (k < shape.required) run.notEnoughArguments(row.missingName);
             break;
         }
         // An argument file answers every line number: its first empty value
         // ends a list of any length.
-        if (k >= listed && value->empty() && spec.source != ArgSource::Next && run.settings.argFile) break;
+        if (k >= listed && value->empty() && shape.source != ArgSource::Next && run.settings.argFile) break;
         call.args.push_back(std::move(*value));
     }
     return call;

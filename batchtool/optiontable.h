@@ -37,7 +37,7 @@ enum class ArgSource {
 // (fetched from an argument file: the first empty value). A "|" after the first
 // argument makes the ones after it count from the argument file's line 1
 // again. Blanks between the letters are for the eye.
-struct ArgSpec {
+struct ArgShape {
     ArgSource source = ArgSource::None;
     bool attached = false;  // argument 0 is the rest of the option's text
     bool restart = false;   // "|": the fetched ones after argument 0 count from line 1 again
@@ -45,7 +45,7 @@ struct ArgSpec {
     int required = 0;       // the first arguments that must be there (the attached one included)
     int optional = 0;       // then those read when there
 
-    consteval ArgSpec(const char* letters);
+    consteval ArgShape(const char* letters);
 };
 
 // The run-wide setting a modifier row changes.
@@ -66,17 +66,17 @@ enum class Setting {
 struct OptionRow {
     const char* text;  // option text (for SecondChar: the character)
     Match match;
-    ArgSpec args;
+    ArgShape args;
     const char* missingName = nullptr;  // for notEnoughArguments
     Operation operation = nullptr;      // an operation row's handler
     Variant variant;                    // which form of the handler
     Setting setting = Setting::None;    // a modifier row's setting
 
     // An operation.
-    consteval OptionRow(const char* text, Match match, ArgSpec args, const char* missingName, Operation op,
+    consteval OptionRow(const char* text, Match match, ArgShape args, const char* missingName, Operation op,
                         Variant variant = {});
     // A modifier.
-    consteval OptionRow(const char* text, Match match, ArgSpec args, Setting setting);
+    consteval OptionRow(const char* text, Match match, ArgShape args, Setting setting);
 
     bool isModifier() const { return operation == nullptr; }
 };
