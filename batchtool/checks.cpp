@@ -12,13 +12,6 @@ namespace rovik {
 
 namespace {
 
-// The command-line argument at pos, or the missing-argument report.
-std::string argOrExit(Run& run, const OpCall& call, int pos) {
-    std::optional<std::string> arg = run.arg(pos);
-    if (!arg) run.notEnoughArguments(call.row->missingName);
-    return *arg;
-}
-
 // The first ordinary file matching the pattern, reported with -chat.
 std::optional<FoundFile> searchAndChat(Run& run, const std::optional<std::string>& pattern) {
     std::optional<FoundFile> found;
@@ -35,30 +28,29 @@ std::optional<FoundFile> searchAndChat(Run& run, const std::optional<std::string
 }  // namespace
 
 // -* WHAT: 1 when WHAT holds a wildcard.
-int opWildTest(Run& run, const OpCall& call) {
-    std::string what = argOrExit(run, call, call.pos + 1);
+ExitCode opWildTest(Run& run, const OpCall& call) {
+    const std::string& what = call.args[0];
     bool wild = hasWildcards(what);
     if (run.settings.chat)
         std::fprintf(run.out(),
                      wild ? "\"%s\" contains wild cards *?\n" : "\"%s\" doesn't contain wild cards *?\n",
                      what.c_str());
-    return wild ? 1 : 0;
+    return outcome(wild);
 }
 
 // -fileexists PATTERN: 0 when an ordinary file matches.
-int opFileExists(Run& run, const OpCall& call) {
-    return searchAndChat(run, run.arg(call.pos + 1)) ? 0 : 1;
+ExitCode opFileExists(Run& run, const OpCall& call) {
+    return outcome(!searchAndChat(run, call.optionalArg(0)));
 }
 
 // -filelte PATTERN SIZE, -filegte PATTERN SIZE: 1 when no file matches or the
 // first match's size is at most (at least) SIZE.
-int opFileSize(Run& run, const OpCall& call) {
-    argOrExit(run, call, call.pos + 2);
-    std::string pattern = *run.arg(call.pos + 1);
-    int32_t limit = parseDecimal(*run.arg(call.pos + 2));
+ExitCode opFileSize(Run& run, const OpCall& call) {
+    const std::string& pattern = call.args[0];
+    int32_t limit = parseDecimal(call.args[1]);
     std::optional<FoundFile> found = searchAndChat(run, pattern);
-    if (!found) return 1;
-    bool atMost = std::string(call.row->text) == "filelte";
+    if (!found) return outcome(true);
+    bool atMost = call.variant.as<SizeLimit>() == SizeLimit::AtMost;
     bool holds = atMost ? found->size <= limit : found->size >= limit;
     if (run.settings.chat) {
         const char* format = atMost ? (holds ? "\n\"%s\" size %ld <= %ld (errorlevel 1)"
@@ -68,31 +60,29 @@ int opFileSize(Run& run, const OpCall& call) {
         std::fprintf(run.out(), format, pattern.c_str(), static_cast<long>(found->size),
                      static_cast<long>(limit));
     }
-    return holds ? 1 : 0;
+    return outcome(holds);
 }
 
 // -file NAME: 0 file, 1 directory, 3 neither. -directory NAME: 0 directory,
 // 2 file, 3 neither.
-int opFileOrDir(Run& run, const OpCall& call) {
-    std::optional<std::string> arg = run.fetchArg(call.pos + 1, 0);
-    if (!arg) run.notEnoughArguments(call.row->missingName);
-    std::string name = prepareTestedName(*arg);
+ExitCode opFileOrDir(Run& run, const OpCall& call) {
+    std::string name = prepareTestedName(call.args[0]);
     DWORD attributes = GetFileAttributesA(name.c_str());
-    bool wantDirectory = std::string(call.row->text) == "directory";
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (run.settings.chat) std::fprintf(run.out(), "%s is neither file nor directory", name.c_str());
-        return 3;
+        return ExitCode::NoFile;
     }
     bool isDirectory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (run.settings.chat)
         std::fprintf(run.out(), "%s is a %s", name.c_str(), isDirectory ? "directory" : "file");
-    if (wantDirectory) return isDirectory ? 0 : 2;
-    return isDirectory ? 1 : 0;
+    if (call.variant.as<NameKind>() == NameKind::Directory)
+        return isDirectory ? ExitCode::Ok : ExitCode::IsFile;
+    return outcome(isDirectory);
 }
 
 // -cwd NAME: 0 when NAME, exactly as typed, is the current directory.
-int opCwdTest(Run& run, const OpCall& call) {
-    std::string name = argOrExit(run, call, call.pos + 1);
+ExitCode opCwdTest(Run& run, const OpCall& call) {
+    const std::string& name = call.args[0];
     RunSettings plain;  // the slash modifiers play no part here
     plain.shortNames = run.settings.shortNames;
     std::string cwd = stripTrailingSlash(currentDir(plain, false));
@@ -101,21 +91,19 @@ int opCwdTest(Run& run, const OpCall& call) {
         std::fprintf(run.out(),
                      same ? "\"%s\" is current directory \"%s\"" : "\"%s\" isn't current directory \"%s\"",
                      name.c_str(), cwd.c_str());
-    return same ? 0 : 1;
+    return outcome(!same);
 }
 
 // -direq PATH: 0 when PATH is the current directory (no drive: the
 // directory part only).
-int opDirEq(Run& run, const OpCall& call) {
-    std::string path = argOrExit(run, call, call.pos + 1);
-    return sameDirectory(platformCurrentDir(), path) ? 0 : 1;
+ExitCode opDirEq(Run&, const OpCall& call) {
+    return outcome(!sameDirectory(platformCurrentDir(), call.args[0]));
 }
 
 // -ifchars CHARS WHAT: 1 when WHAT holds any of CHARS, ignoring case.
-int opIfChars(Run& run, const OpCall& call) {
-    argOrExit(run, call, call.pos + 2);
-    std::string chars = toLower(*run.arg(call.pos + 1));
-    std::string what = toLower(*run.arg(call.pos + 2));
+ExitCode opIfChars(Run& run, const OpCall& call) {
+    std::string chars = toLower(call.args[0]);
+    std::string what = toLower(call.args[1]);
     std::optional<char> found = firstCharFound(chars, what);
     if (run.settings.chat) {
         if (found)
@@ -123,26 +111,24 @@ int opIfChars(Run& run, const OpCall& call) {
         else
             std::fprintf(run.out(), "\"%s\" did not contain any of %s", what.c_str(), chars.c_str());
     }
-    return found ? 1 : 0;
+    return outcome(found.has_value());
 }
 
 // -stristr S WHAT: 1 when S holds WHAT, ignoring case.
-int opStrIStr(Run& run, const OpCall& call) {
-    argOrExit(run, call, call.pos + 2);
-    std::string s = *run.arg(call.pos + 1);
-    std::string what = *run.arg(call.pos + 2);
+ExitCode opStrIStr(Run& run, const OpCall& call) {
+    const std::string& s = call.args[0];
+    const std::string& what = call.args[1];
     bool found = containsIgnoreCase(s, what);
     if (run.settings.chat)
         std::fprintf(run.out(), found ? "\"%s\" contains \"%s\"\n" : "\"%s\" does NOT contain \"%s\"\n",
                      s.c_str(), what.c_str());
-    return found ? 1 : 0;
+    return outcome(found);
 }
 
 // -stricmp S1 S2: 0 when equal ignoring case, else 1.
-int opStrICmp(Run& run, const OpCall& call) {
-    argOrExit(run, call, call.pos + 2);
-    std::string a = *run.arg(call.pos + 1);
-    std::string b = *run.arg(call.pos + 2);
+ExitCode opStrICmp(Run& run, const OpCall& call) {
+    const std::string& a = call.args[0];
+    const std::string& b = call.args[1];
     int order = compareIgnoreCase(a, b);
     if (run.settings.chat)
         std::fprintf(run.out(),
@@ -150,7 +136,7 @@ int opStrICmp(Run& run, const OpCall& call) {
                      : order < 0 ? "%s < %s\n"
                                  : "%s > %s\n",
                      a.c_str(), b.c_str());
-    return order == 0 ? 0 : 1;
+    return outcome(order != 0);
 }
 
 }  // namespace rovik

@@ -6,7 +6,6 @@
 
 #include "datetext.h"
 #include "operations.h"
-#include "optiontable.h"
 
 namespace rovik {
 
@@ -26,10 +25,6 @@ CivilTime readClock() {
     return t;
 }
 
-void write(Run& run, const std::string& text) {
-    std::fputs(text.c_str(), run.outputTarget());
-}
-
 // The last-write time of a file in local time, as the file system packs it.
 std::optional<CivilTime> fileStamp(const std::string& name) {
     HANDLE file =
@@ -45,48 +40,54 @@ std::optional<CivilTime> fileStamp(const std::string& name) {
     return unpackDosStamp(dosDate, dosTime);
 }
 
+// The set lines of today's date (or last month's) in one of its forms.
+std::string dateText(DateForm form) {
+    const CivilTime now = readClock();
+    switch (form) {
+        case DateForm::Plain:
+            return dateLines(now, DateStyle::Plain);
+        case DateForm::TwoDigit:
+            return dateLines(now, DateStyle::TwoDigit);
+        case DateForm::MonthName:
+            return dateLines(now, DateStyle::MonthName);
+        case DateForm::LastMonth:
+            return dateLines(oneMonthBack(now), DateStyle::MonthName);
+        case DateForm::DateTime:
+            break;
+    }
+    return dateTimeLine(now);
+}
+
 }  // namespace
 
-int opDate(Run& run, const OpCall& call) {
-    const std::string row = call.row->text;
-    CivilTime now = readClock();
-    if (row == "date")
-        write(run, dateLines(now, DateStyle::Plain));
-    else if (row == "date0")
-        write(run, dateLines(now, DateStyle::TwoDigit));
-    else if (row == "dateA")
-        write(run, dateLines(now, DateStyle::MonthName));
-    else if (row == "lastmonth")
-        write(run, dateLines(oneMonthBack(now), DateStyle::MonthName));
-    else
-        write(run, dateTimeLine(now));
-    return 0;
+// -date, -date0, -dateA, -lastmonth, -datetime.
+ExitCode opDate(Run& run, const OpCall& call) {
+    run.write(dateText(call.variant.as<DateForm>()));
+    return ExitCode::Ok;
 }
 
 // -s [FORM]: no form (or an empty one) gives -date, "-0" -date0, "-m-1"
 // -lastmonth.
-int opDateForm(Run& run, const OpCall& call) {
-    std::optional<std::string> form = run.fetchArg(call.pos + 1, 0);
-    if (form && !form->empty() && *form != "-0" && *form != "-m-1")
-        run.reportFatal("\"-s %s\" not recognized", form->c_str());
-    CivilTime now = readClock();
-    if (!form || form->empty())
-        write(run, dateLines(now, DateStyle::Plain));
-    else if (*form == "-0")
-        write(run, dateLines(now, DateStyle::TwoDigit));
-    else
-        write(run, dateLines(oneMonthBack(now), DateStyle::MonthName));
-    return 0;
+ExitCode opDateForm(Run& run, const OpCall& call) {
+    const std::string form = call.optionalArg(0).value_or(std::string());
+    DateForm chosen = DateForm::Plain;
+    if (form == "-0")
+        chosen = DateForm::TwoDigit;
+    else if (form == "-m-1")
+        chosen = DateForm::LastMonth;
+    else if (!form.empty())
+        run.reportFatal("\"-s %s\" not recognized", form.c_str());
+    run.write(dateText(chosen));
+    return ExitCode::Ok;
 }
 
 // -fdt FILE, -fdts FILE: the file's last-write date and time.
-int opFileDateTime(Run& run, const OpCall& call) {
-    std::optional<std::string> name = run.fetchArg(call.pos + 1, 0);
-    if (!name) run.notEnoughArguments(call.row->missingName);
-    std::optional<CivilTime> stamp = fileStamp(*name);
-    if (!stamp) return 1;
-    write(run, std::string(call.row->text) == "fdts" ? fileStampCompact(*stamp) : fileStampLines(*stamp));
-    return 0;
+ExitCode opFileDateTime(Run& run, const OpCall& call) {
+    std::optional<CivilTime> stamp = fileStamp(call.args[0]);
+    if (!stamp) return ExitCode::Failed;
+    const bool compact = call.variant.as<StampForm>() == StampForm::Compact;
+    run.write(compact ? fileStampCompact(*stamp) : fileStampLines(*stamp));
+    return ExitCode::Ok;
 }
 
 }  // namespace rovik

@@ -34,23 +34,6 @@ std::optional<std::string> Run::fetchArg(int base, int offset) {
     return arg(base + offset);
 }
 
-bool Run::argMissing(int pos) const {
-    return !settings.argFile && pos >= argc();
-}
-
-std::string Run::fetchRequired(int base, int offset, const std::string& name) {
-    if (argMissing(base + offset)) notEnoughArguments(name);
-    auto value = fetchArg(base, offset);
-    if (!value) notEnoughArguments(name);
-    return *value;
-}
-
-std::string Run::nextRequired(int pos, const std::string& name) {
-    auto value = arg(pos);
-    if (!value) notEnoughArguments(name);
-    return *value;
-}
-
 void Run::notEnoughArguments(const std::string& name) {
     reportFatal("%s \xC4\xC4 not enough arguments", name.c_str());
 }
@@ -62,7 +45,7 @@ void Run::reportFatal(const char* format, ...) {
     va_end(ap);
     std::fputs("\a\n", err_);
     keyWait();
-    throw RunExit{1};
+    throw RunExit{ExitCode::Failed};
 }
 
 void Run::keyWait() {
@@ -79,7 +62,7 @@ FILE* Run::openOrExit(const std::string& path, const char* mode) {
     if (!f) {
         std::fprintf(err_, "couldn't open %s for %s.", path.c_str(), mode);
         keyWait();
-        throw RunExit{3};
+        throw RunExit{ExitCode::NoFile};
     }
     return f;
 }
@@ -88,7 +71,7 @@ void* Run::allocOrExit(size_t size) {
     void* p = std::calloc(size ? size : 1, 1);
     if (!p) {
         std::fputs("ran out of memory.", err_);
-        throw RunExit{7};
+        throw RunExit{ExitCode::OutOfMemory};
     }
     return p;
 }
@@ -103,6 +86,10 @@ FILE* Run::outputTarget() {
         }
     }
     return target_;
+}
+
+void Run::write(const std::string& text) {
+    std::fputs(text.c_str(), outputTarget());
 }
 
 void Run::emitSet(const std::string& name, const std::string& value) {
@@ -131,76 +118,70 @@ namespace {
 
 // Lists the argument file: "set aK=value" (or "set aK=" when clearing) for
 // K = 1, 2, ... up to the first empty value.
-int listArgFile(Run& run, bool clear) {
+ExitCode listArgFile(Run& run, bool clear) {
     const std::string& path = *run.settings.argFile;
     for (long k = 1;; ++k) {
         FILE* f = std::fopen(path.c_str(), "r");
         if (!f) {
             std::fprintf(run.err(), "couldn't open arg file \"%s\"!\n", path.c_str());
             run.keyWait();
-            throw RunExit{17};
+            throw RunExit{ExitCode::Refused};
         }
         std::string value = readArgFrom(f, k);
         std::fclose(f);
-        if (value.empty()) return 0;
+        if (value.empty()) return ExitCode::Ok;
         std::string name = "a";
         name += std::to_string(k);
         run.emitSet(name, clear ? std::string() : value);
     }
 }
 
-// Applies a modifier row; returns how many arguments it used (itself included).
-int applyModifier(Run& run, const OptionRow& row, int pos) {
-    RunSettings& s = run.settings;
-    switch (row.setting) {
+void applySetting(RunSettings& s, Setting setting, const OpCall& call) {
+    switch (setting) {
         case Setting::ArgFile:
-            s.argFile = run.arg(pos + 1);
-            return 2;
+            s.argFile = call.optionalArg(0);
+            break;
         case Setting::Output:
-            s.outputPath = run.arg(pos + 1);
-            return 2;
+            s.outputPath = call.optionalArg(0);
+            break;
         case Setting::VarName:
-            s.varName = run.arg(pos + 1);
-            return 2;
+            s.varName = call.optionalArg(0);
+            break;
         case Setting::OutputDefault:
             s.outputPath = "rovik~.bat";
-            return 1;
+            break;
         case Setting::Chat:
             s.chat = true;
-            return 1;
+            break;
         case Setting::AddSlash:
             s.addSlash = true;
-            return 1;
+            break;
         case Setting::DropSlash:
             s.dropSlash = true;
-            return 1;
+            break;
         case Setting::ShortNames:
             s.shortNames = true;
-            return 1;
+            break;
         case Setting::Quote:
             s.quote = true;
-            return 1;
+            break;
         case Setting::NoKeyWait:
             s.waitForKey = false;
-            return 1;
+            break;
         case Setting::None:
             break;
     }
-    return 1;
 }
 
 }  // namespace
 
-int opArgvList(Run& run, const OpCall&) {
-    return listArgFile(run, false);
-}
-
-int opArgvClear(Run& run, const OpCall& call) {
-    run.settings.argFile = run.nextRequired(call.pos + 1, "argvC");
+// -argvC FILE: the argument file's variables, cleared.
+ExitCode opArgvClear(Run& run, const OpCall& call) {
+    run.settings.argFile = call.args[0];
     return listArgFile(run, true);
 }
 
-int dispatch(Run& run) {
+ExitCode dispatch(Run& run) {
     int i = 1;
     while (i < run.argc()) {
         const std::string& a = run.args()[i];
@@ -209,21 +190,24 @@ int dispatch(Run& run) {
             std::fprintf(run.err(), "\ndidn't like %s\n", a.c_str());
             showUsage(run);
         }
-        OpCall call{i, a.substr(1), findRow(a.substr(1))};
-        if (!call.row) run.reportFatal("argument %s not recognized", a.c_str());
-        if (call.row->kind == Kind::Operation) return call.row->operation(run, call);
+        const std::string text = a.substr(1);
+        const OptionRow* row = findRow(text);
+        if (!row) run.reportFatal("argument %s not recognized", a.c_str());
+        OpCall call = collectArgs(run, *row, i, text);
+        if (!row->isModifier()) return row->operation(run, call);
 
-        i += applyModifier(run, *call.row, i);
+        applySetting(run.settings, row->setting, call);
+        i += 1 + static_cast<int>(call.args.size());
         // -argv with its file name as the last argument lists the file.
-        if (call.row->setting == Setting::ArgFile && run.settings.argFile && i == run.argc())
-            return opArgvList(run, call);
+        if (row->setting == Setting::ArgFile && run.settings.argFile && i == run.argc())
+            return listArgFile(run, false);
     }
     showUsage(run);
 }
 
-int runRovik(std::vector<std::string> args, FILE* out, FILE* err) {
+ExitCode runRovik(std::vector<std::string> args, FILE* out, FILE* err) {
     Run run(std::move(args), out, err);
-    int code;
+    ExitCode code;
     try {
         code = dispatch(run);
     } catch (const RunExit& e) {

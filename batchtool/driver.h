@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "exitcode.h"
+
 namespace rovik {
 
 // Settings that modifiers change while the dispatcher walks the arguments.
@@ -26,17 +28,7 @@ struct RunSettings {
 // Ends the run with an exit code. Thrown by every service that "ends the
 // program"; caught once in runRovik, which flushes and closes the output.
 struct RunExit {
-    int code;
-};
-
-struct OptionRow;
-
-// What an operation is told about the option that selected it.
-struct OpCall {
-    int pos;               // position of the option in the argument list
-    std::string text;      // the option without its switch character
-    const OptionRow* row;  // the table row that matched
-    std::string attached() const { return text.size() > 1 ? text.substr(1) : std::string(); }
+    ExitCode code;
 };
 
 class Run {
@@ -52,17 +44,10 @@ class Run {
     // The command-line argument at pos, or none past the end.
     std::optional<std::string> arg(int pos) const;
 
-    // Argument access of the operations: the command line at base + offset,
-    // or line offset + 1 of the argument file when one is set and readable.
+    // Argument access as the option table's rows read it: the command line
+    // at base + offset, or line offset + 1 of the argument file when one is
+    // set and readable.
     std::optional<std::string> fetchArg(int base, int offset);
-    bool argMissing(int pos) const;
-    // fetchArg, or the not-enough-arguments report under name when the
-    // argument is missing. Use this for required arguments: with an argument
-    // file that cannot be opened, argMissing says false but fetchArg falls
-    // back to a command line that may not have the argument.
-    std::string fetchRequired(int base, int offset, const std::string& name);
-    // The command-line argument at pos, or the not-enough-arguments report.
-    std::string nextRequired(int pos, const std::string& name);
 
     [[noreturn]] void notEnoughArguments(const std::string& name);
     [[noreturn]] void reportFatal(const char* format, ...);
@@ -73,6 +58,8 @@ class Run {
 
     // The stream for set lines; opened on first use (the -o file, or stdout).
     FILE* outputTarget();
+    // Writes text to the output target as it is.
+    void write(const std::string& text);
     // Writes "set NAME=VALUE\n" to the output target.
     void emitSet(const std::string& name, const std::string& value);
     // The -v name if one was given, else the operation's default.
@@ -95,10 +82,10 @@ class Run {
 
 // Walks the arguments, applies modifiers and performs the first operation.
 // Returns its exit code (or throws RunExit).
-int dispatch(Run& run);
+ExitCode dispatch(Run& run);
 
 // The whole run over pre-processed arguments (see args.h): dispatch, then
 // flush and close the output. Returns the process exit code.
-int runRovik(std::vector<std::string> args, FILE* out = stdout, FILE* err = stderr);
+ExitCode runRovik(std::vector<std::string> args, FILE* out = stdout, FILE* err = stderr);
 
 }  // namespace rovik

@@ -9,7 +9,6 @@
 
 #include "lineinput.h"
 #include "operations.h"
-#include "text.h"
 #include "textops.h"
 
 namespace rovik {
@@ -192,8 +191,6 @@ std::optional<std::string> editLine(EditorConsole& console, const std::string& s
 
 namespace {
 
-constexpr int cancelledExit = 18;
-
 // The first line of a file (text mode, so without its CR LF); none when the
 // file does not open.
 std::optional<std::string> readFirstLine(const std::string& path) {
@@ -209,46 +206,22 @@ std::optional<std::string> readFirstLine(const std::string& path) {
 }  // namespace
 
 // -getch: the key's first code, so 0 for a special key.
-int opGetch(Run& run, const OpCall&) {
+ExitCode opGetch(Run& run, const OpCall&) {
     std::optional<EditorKey> key;
     {
         EditorConsole console;
         key = console.readKey();
     }
-    if (!key) return cancelledExit;  // no keyboard: no key to report
-    FILE* out = run.outputTarget();
-    std::fprintf(out, "set g~ch=%c\n", key->special ? 0 : key->code);
-    return 0;
+    if (!key) return ExitCode::Cancelled;  // no keyboard: no key to report
+    std::fprintf(run.outputTarget(), "set g~ch=%c\n", key->special ? 0 : key->code);
+    return ExitCode::Ok;
 }
 
-int opGetLine(Run& run, const OpCall& call) {
-    // "-g LEN NAME ..." reads from the argument after the option; "-gLEN
-    // NAME ..." has the length attached and counts from the option itself,
-    // so the name is offset 1 either way.
-    int base;
-    int length;
-    if (equalsIgnoreCase(call.text, "g")) {
-        base = call.pos + 1;
-        std::optional<std::string> len = run.fetchArg(base, 0);
-        if (!len) run.notEnoughArguments("-g");
-        length = parseInt(*len);
-    } else {
-        base = call.pos;
-        length = parseInt(call.attached());
-    }
-    length = capFieldLength(length);
-    std::optional<std::string> nameArg = run.fetchArg(base, 1);
-    if (!nameArg) run.notEnoughArguments("-g");
-    const std::string name = *nameArg;
-
-    std::vector<std::string> words;
-    for (int k = 2;; ++k) {
-        std::optional<std::string> word = run.fetchArg(base, k);
-        // An argument file answers every line number; its first empty
-        // value ends the words.
-        if (!word || (word->empty() && run.settings.argFile)) break;
-        words.push_back(*word);
-    }
+// -g LEN NAME [WORDS...], -gLEN NAME [WORDS...]: an edited line.
+ExitCode opGetLine(Run& run, const OpCall& call) {
+    int length = capFieldLength(parseInt(call.args[0]));
+    const std::string& name = call.args[1];
+    const std::vector<std::string> words(call.args.begin() + 2, call.args.end());
 
     EditorConsole console;
     PromptWords prompt = splitPromptWords(words);
@@ -267,7 +240,7 @@ int opGetLine(Run& run, const OpCall& call) {
 
     length = widenToLastColumn(length, console.cursorColumn());
     std::optional<std::string> text = editLine(console, start, length);
-    if (!text) return cancelledExit;
+    if (!text) return ExitCode::Cancelled;
     console.write("\r\n");
 
     const std::string value = run.quotify(*text);
@@ -278,7 +251,7 @@ int opGetLine(Run& run, const OpCall& call) {
             std::fclose(f);
         }
     }
-    return 0;
+    return ExitCode::Ok;
 }
 
 }  // namespace rovik

@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> runtimeArgs(argv, argv + argc);
-    return rovik::runRovik(rovik::preprocessArgs(runtimeArgs, GetCommandLineA()));
+    return static_cast<int>(rovik::runRovik(rovik::preprocessArgs(runtimeArgs, GetCommandLineA())));
 }

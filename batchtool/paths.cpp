@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "operations.h"
-#include "optiontable.h"
 #include "pathtext.h"
 
 namespace rovik {
@@ -51,17 +50,6 @@ std::string resolveName(const std::string& name, bool shortNames) {
     if (!full) return cutPath(name);
     std::optional<std::string> converted = shortNames ? platformShortPath(*full) : platformLongPath(*full);
     return converted ? *converted : cutPath(name);
-}
-
-void write(Run& run, const std::string& text) {
-    std::fputs(text.c_str(), run.outputTarget());
-}
-
-// The command-line argument after the option, or the missing-argument report.
-std::string nextArgOrExit(Run& run, const OpCall& call) {
-    std::optional<std::string> arg = run.arg(call.pos + 1);
-    if (!arg) run.notEnoughArguments(call.row->missingName);
-    return *arg;
 }
 
 }  // namespace
@@ -136,44 +124,29 @@ std::string tempName(Run& run, const std::string& ext) {
 }
 
 // -fnsplit, -.fnsplit, -.Fnsplit, -nPath: drive, directory, name, extension.
-int opFnsplit(Run& run, const OpCall& call) {
-    const std::string row = call.row->text;
-    std::string path;
-    if (call.row->match == Match::SecondChar) {
-        path = call.attached();
-    } else {
-        std::optional<std::string> arg = run.fetchArg(call.pos + 1, 0);
-        if (!arg) run.notEnoughArguments(call.row->missingName);
-        path = *arg;
-    }
+ExitCode opFnsplit(Run& run, const OpCall& call) {
+    const std::string& path = call.args[0];
+    const auto form = call.variant.as<FnsplitForm>();
     std::string full = fullName(path, run.settings.shortNames);
     if (full.empty()) full = path;
     PathParts parts = splitPath(full);
-    if (row == ".Fnsplit" && !parts.drive.empty()) parts.drive[0] = upperChar(parts.drive[0]);
-    bool keepPeriod = row == ".fnsplit" || row == ".Fnsplit";
-    if (!keepPeriod && !parts.ext.empty() && parts.ext[0] == '.') parts.ext.erase(0, 1);
+    if (form == FnsplitForm::UpperDrive && !parts.drive.empty()) parts.drive[0] = upperChar(parts.drive[0]);
+    if (form == FnsplitForm::DropPeriod && !parts.ext.empty() && parts.ext[0] == '.') parts.ext.erase(0, 1);
     std::fprintf(run.outputTarget(), "set d~rv=%s\nset d~ir=%s\nset f~il=%s\nset e~xt=%s\n",
                  parts.drive.c_str(), parts.dir.c_str(), parts.name.c_str(), parts.ext.c_str());
-    return 0;
+    return ExitCode::Ok;
 }
 
 // -UNCsplit: server and path of a network name.
-int opUncSplit(Run& run, const OpCall& call) {
-    std::optional<std::string> arg = run.fetchArg(call.pos + 1, 0);
-    if (!arg) run.notEnoughArguments(call.row->missingName);
-    UncParts parts = splitUnc(*arg);
+ExitCode opUncSplit(Run& run, const OpCall& call) {
+    UncParts parts = splitUnc(call.args[0]);
     std::fprintf(run.outputTarget(), "set s~vr=%s\nset p~th=%s\n", parts.server.c_str(), parts.path.c_str());
-    return 0;
+    return ExitCode::Ok;
 }
 
-// -w: NAME, -w. NAME, -w:NAME: the truename of a name.
-int opTruename(Run& run, const OpCall& call) {
-    std::string name;
-    if (call.row->match == Match::Prefix)
-        name = call.text.substr(2);
-    else
-        name = run.fetchArg(call.pos + 1, 0).value_or(std::string());
-
+// -w: NAME, -w. NAME, -w:NAME: the truename of a name (none: the empty text).
+ExitCode opTruename(Run& run, const OpCall& call) {
+    const std::string name = call.optionalArg(0).value_or(std::string());
     std::string value;
     if (name.find_first_of(":\\/") != std::string::npos)
         value = run.settings.shortNames ? shortForm(name) : cutPath(name);
@@ -184,61 +157,61 @@ int opTruename(Run& run, const OpCall& call) {
         value = addTrailingSlash(value);
     else if (run.settings.dropSlash)
         value = stripTrailingSlash(value);
-    if (std::string(call.row->text) == "w.") value = cutExtension(value);
+    if (call.variant.as<TruenameForm>() == TruenameForm::NoExtension) value = cutExtension(value);
     run.emitSet(run.varName("c~wd"), run.quotify(value));
-    return 0;
+    return ExitCode::Ok;
 }
 
 // -w, -w+, -w-, -wdrv, -w+drv: the current directory.
-int opCurrentDir(Run& run, const OpCall& call) {
-    const std::string row = call.row->text;
-    std::string dir = currentDir(run.settings, row == "w+");
-    if (row == "w+drv") {
-        std::fprintf(run.outputTarget(), "%c:\ncd %s\n", dir.empty() ? ' ' : dir[0],
-                     run.quotify(dir).c_str());
-        return 0;
+ExitCode opCurrentDir(Run& run, const OpCall& call) {
+    const auto form = call.variant.as<DirForm>();
+    std::string dir = currentDir(run.settings, form == DirForm::TrailingSlash);
+    switch (form) {
+        case DirForm::DriveAndCd:
+            std::fprintf(run.outputTarget(), "%c:\ncd %s\n", dir.empty() ? ' ' : dir[0],
+                         run.quotify(dir).c_str());
+            return ExitCode::Ok;
+        case DirForm::WithoutDrive:
+            dir = withoutDrive(dir);
+            break;
+        case DirForm::DriveAsElement:
+            dir = driveAsElement(dir);
+            break;
+        case DirForm::Plain:
+        case DirForm::TrailingSlash:
+            break;
     }
-    if (row == "w-")
-        dir = withoutDrive(dir);
-    else if (row == "wdrv")
-        dir = driveAsElement(dir);
     run.emitSet(run.varName("c~wd"), run.quotify(dir));
-    return 0;
+    return ExitCode::Ok;
 }
 
 // -d:cwd DRIVE: make this directory's twin on another drive and enter it.
-int opDriveTwin(Run& run, const OpCall& call) {
-    std::optional<std::string> target = run.fetchArg(call.pos + 1, 0);
-    if (!target) run.notEnoughArguments(call.row->missingName);
-    std::string path = driveTwin(currentDir(run.settings, false), *target);
+ExitCode opDriveTwin(Run& run, const OpCall& call) {
+    std::string path = driveTwin(currentDir(run.settings, false), call.args[0]);
     if (!path.empty() && !pathExists(path)) {
         for (const std::string& dir : directoriesToMake(path)) {
             if (!pathExists(dir) && !CreateDirectoryA(dir.c_str(), nullptr)) break;
         }
     }
-    return !path.empty() && SetCurrentDirectoryA(path.c_str()) ? 0 : 17;
+    return !path.empty() && SetCurrentDirectoryA(path.c_str()) ? ExitCode::Ok : ExitCode::Refused;
 }
 
 // -// PATH: backslashes to slashes.
-int opSlashes(Run& run, const OpCall& call) {
-    std::string arg = nextArgOrExit(run, call);
-    run.emitSet("c~wd", run.quotify(backslashesToSlashes(arg)));
-    return 0;
+ExitCode opSlashes(Run& run, const OpCall& call) {
+    run.emitSet("c~wd", run.quotify(backslashesToSlashes(call.args[0])));
+    return ExitCode::Ok;
 }
 
 // -:: WORDS...: the words joined into an address.
-int opHttpize(Run& run, const OpCall& call) {
-    if (!run.arg(call.pos + 1)) run.notEnoughArguments(call.row->missingName);
-    std::vector<std::string> words(run.args().begin() + call.pos + 1, run.args().end());
-    write(run, "set httpized=" + httpize(words) + "\n");
-    return 0;
+ExitCode opHttpize(Run& run, const OpCall& call) {
+    run.write("set httpized=" + httpize(call.args) + "\n");
+    return ExitCode::Ok;
 }
 
 // -copy TEXT: the text as c_opy, without a line end.
-int opCopy(Run& run, const OpCall& call) {
-    std::string arg = nextArgOrExit(run, call);
-    std::fprintf(run.outputTarget(), "set c_opy=%s", run.quotify(arg).c_str());
-    return 0;
+ExitCode opCopy(Run& run, const OpCall& call) {
+    run.write("set c_opy=" + run.quotify(call.args[0]));
+    return ExitCode::Ok;
 }
 
 }  // namespace rovik

@@ -25,7 +25,7 @@ bool moveReplacing(const std::string& from, const std::string& to) {
 [[noreturn]] void failedToReplace(Run& run, const std::string& from, const std::string& to) {
     std::fprintf(run.err(), "couldn't rename %s to %s.", from.c_str(), to.c_str());
     run.keyWait();
-    throw RunExit{3};
+    throw RunExit{ExitCode::NoFile};
 }
 
 std::string readAll(FILE* in) {
@@ -58,19 +58,16 @@ std::string popBackupName() {
 }
 
 // -pushdir [POPFILE]
-int opPushDir(Run& run, const OpCall& call) {
-    pushCurrentDir(run, popFileName(run.fetchArg(0, call.pos + 1)));
-    return 0;
+ExitCode opPushDir(Run& run, const OpCall& call) {
+    pushCurrentDir(run, popFileName(call.optionalArg(0)));
+    return ExitCode::Ok;
 }
 
 // -pushdd NEWDIR [POPFILE]: push the current directory, then enter NEWDIR.
-int opPushDd(Run& run, const OpCall& call) {
-    std::optional<std::string> newDir = run.fetchArg(0, call.pos + 1);
-    if (!newDir) run.notEnoughArguments(call.row->missingName);
-    std::string target = *newDir;  // the next read may reuse the argument buffer
-    pushCurrentDir(run, popFileName(run.fetchArg(0, call.pos + 2)));
-    std::fputs(changeDirectoryLines(target).c_str(), run.outputTarget());
-    return 0;
+ExitCode opPushDd(Run& run, const OpCall& call) {
+    pushCurrentDir(run, popFileName(call.optionalArg(1)));
+    run.write(changeDirectoryLines(call.args[0]));
+    return ExitCode::Ok;
 }
 
 // -popdir [POPFILE]: drop the newest line of the pop file and enter it.
@@ -81,10 +78,10 @@ int opPushDd(Run& run, const OpCall& call) {
 // file's name or the backup's: a failed write or move puts things back and
 // ends with exit code 3 without a change of directory. When the backup
 // cannot be made the pop file is replaced directly.
-int opPopDir(Run& run, const OpCall& call) {
+ExitCode opPopDir(Run& run, const OpCall& call) {
     const std::string backup = popBackupName();
     const std::string temp = tempName(run, ".J~G");
-    const std::string popFile = popFileName(run.fetchArg(0, call.pos + 1));
+    const std::string popFile = popFileName(call.optionalArg(0));
 
     FILE* in = std::fopen(popFile.c_str(), "r");
     if (!in) {
@@ -116,8 +113,8 @@ int opPopDir(Run& run, const OpCall& call) {
         failedToReplace(run, temp, popFile);
     }
 
-    std::fputs(changeDirectoryLines(entry.last).c_str(), run.outputTarget());
-    return 0;
+    run.write(changeDirectoryLines(entry.last));
+    return ExitCode::Ok;
 }
 
 }  // namespace rovik

@@ -1,6 +1,7 @@
 #include "usage.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "console.h"
 
@@ -143,16 +144,6 @@ const char* const sections[] = {
 
 }  // namespace
 
-const char* usageSection(int index) {
-    return sections[index];
-}
-int usageSectionCount() {
-    return static_cast<int>(sizeof sections / sizeof sections[0]);
-}
-const char* usageFirstLine() {
-    return buildLine;
-}
-
 void showUsage(Run& run) {
     FILE* out = run.out();
     FILE* err = run.err();
@@ -165,7 +156,7 @@ void showUsage(Run& run) {
     std::fputs(buildLine, out);
     std::fputs(sections[0], out);
     if (console) std::fputs("(You can redirect this information to a file, i.e. \"rovik >file~\".)\n", out);
-    for (int i = 1; i < usageSectionCount(); ++i) {
+    for (size_t i = 1; i < std::size(sections); ++i) {
         if (console) {
             std::fputs("More? (Y/): N\b", out);
             std::fflush(out);
@@ -176,7 +167,7 @@ void showUsage(Run& run) {
         std::fputs(sections[i], out);
     }
     std::fflush(out);
-    throw RunExit{17};
+    throw RunExit{ExitCode::Refused};
 }
 
 }  // namespace rovik

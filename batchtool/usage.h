@@ -9,9 +9,4 @@ namespace rovik {
 // and ends the run with exit code 17.
 [[noreturn]] void showUsage(Run& run);
 
-// The pieces of the text, for tests.
-const char* usageFirstLine();
-const char* usageSection(int index);
-int usageSectionCount();
-
 }  // namespace rovik

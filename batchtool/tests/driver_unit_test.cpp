@@ -1,5 +1,5 @@
-// The driver's pure pieces: argument pre-processing, the argument file and
-// the option table's matching order.
+// The driver's pure pieces: argument pre-processing, the argument file, the
+// option table's matching order and the arguments it hands the handlers.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include "args.h"
 #include "driver.h"
 #include "optiontable.h"
+#include "testsupport.h"
 
 using namespace rovik;
 
@@ -117,13 +118,33 @@ TEST(OptionTable, RowsMatchInTestOrder) {
     EXPECT_EQ(textOf("unknown"), "none");
 }
 
-TEST(OptionTable, EveryOperationHasAHandler) {
-    for (const OptionRow* row = optionTable; row->text; ++row) {
-        if (row->kind == Kind::Operation)
-            EXPECT_NE(row->operation, nullptr) << row->text;
-        else
-            EXPECT_NE(row->setting, Setting::None) << row->text;
+// The arguments the dispatcher hands a row's handler, for the option at
+// position 3 after "-argv FILE" (or with no file set).
+class RowArgs : public ::testing::Test {
+  protected:
+    testsupport::TempDir dir;
+    std::string argFile = dir.write("args.txt", "1 one\n2 two\n3 three\n5 five\n");
+    rovik::Run run{{"rovik", "-argv", "FILE", "-opt", "x", "", "y"}};
+
+    std::vector<std::string> argsOf(const std::string& option) {
+        const OptionRow* row = findRow(option);
+        return row ? collectArgs(run, *row, 3, option).args : std::vector<std::string>{"no row"};
     }
+};
+
+// (The argument-file lines of -p, -x, -pushdd and the command-line rows are
+// pinned by the runs of rovik.exe in the other tests.)
+TEST_F(RowArgs, OnTheCommandLineAnEmptyWordDoesNotEndAList) {
+    EXPECT_EQ(argsOf("x"), (std::vector<std::string>{"x", "", "y"}));
+    EXPECT_EQ(argsOf("::"), (std::vector<std::string>{"x", "", "y"}));
+}
+
+TEST_F(RowArgs, AnAttachedLengthStandsAtTheOptionsOwnPosition) {
+    run.settings.argFile = argFile;
+    // -g10 reads its name from line 2, like -g 10 does, and its prompt words
+    // up to the first empty line.
+    EXPECT_EQ(argsOf("g10"), (std::vector<std::string>{"10", "two", "three"}));
+    EXPECT_EQ(argsOf("g"), (std::vector<std::string>{"one", "two", "three"}));
 }
 
 TEST(Quotify, OnlyBlankTextsNotAlreadyQuoted) {

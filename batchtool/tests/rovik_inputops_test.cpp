@@ -5,13 +5,12 @@
 
 #include <windows.h>
 
+#include "reports.h"
 #include "testsupport.h"
 
 using namespace testsupport;
 
 namespace {
-
-const std::string notEnough = " \xC4\xC4 not enough arguments\a\r\n";
 
 // Runs rovik with an argument file holding content before the arguments.
 ProcessResult withArgFile(const TempDir& dir, const std::string& content, std::vector<std::string> args,
@@ -29,14 +28,14 @@ RunOptions envWith(const std::string& name, std::optional<std::string> value) {
 
 }  // namespace
 
-TEST(SetPart, ValueIndexAndCount) {
+// The selection rules themselves are pinned in rovik_textops_test.
+TEST(SetPart, NameValueIndexAndCountInTheirPlaces) {
     struct Case {
         std::vector<std::string> args;
         const char* out;
     } cases[] = {
-        {{"-p", "N", "a_b_c"}, "set N=a b c\r\n"},   {{"-p", "N", "abcdef", "2", "3"}, "set N=bcd\r\n"},
-        {{"-p", "N", "abc", "9"}, "set N=\r\n"},     {{"-p", "N", "abc", "0", "2"}, "set N=ab\r\n"},
-        {{"-pName", "x_y", "3"}, "set Name=y\r\n"},  {{"-pName", "abcdef", "1", "-5"}, "set Name=abcdef\r\n"},
+        {{"-p", "N", "abcdef", "2", "3"}, "set N=bcd\r\n"},
+        {{"-pName", "x_y", "3"}, "set Name=y\r\n"},
         {{"-q", "-p", "N", "a_b"}, "set N=a b\r\n"},  // no quotes for -p
     };
     for (const auto& c : cases) {
@@ -52,7 +51,7 @@ TEST(SetPart, MissingNameOrValue) {
          {std::vector<std::string>{"-k-", "-p"}, {"-k-", "-p", "N"}, {"-k-", "-pN"}}) {
         auto r = runRovik(args);
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err, "-p" + notEnough);
+        EXPECT_EQ(r.err, notEnoughReport("-p"));
         EXPECT_EQ(r.out, "");
     }
 }
@@ -106,24 +105,11 @@ TEST(Increment, IntoTheOutputFile) {
     EXPECT_EQ(readFile(out), "set N=2\r\n");
 }
 
-TEST(Math, Operators) {
-    struct Case {
-        const char *op, *a, *b, *out;
-    } cases[] = {
-        {"/", "7", "2", "set r=3\r\n"},
-        {"-", "2", "7", "set r=-5\r\n"},
-        {"+", "40", "2", "set r=42\r\n"},
-        {"*", "-6", "7", "set r=-42\r\n"},
-        {"/", "-7", "2", "set r=-3\r\n"},
-        {"+", "2147483647", "1", "set r=-2147483648\r\n"},
-        {"/", "-2147483648", "-1", "set r=-2147483648\r\n"},
-        {"*", "x", "5", "set r=0\r\n"},
-    };
-    for (const auto& c : cases) {
-        auto r = runRovik({"-math", "r", c.op, c.a, c.b});
-        EXPECT_EQ(r.exitCode, 0) << c.op << c.a << c.b;
-        EXPECT_EQ(r.out, c.out);
-    }
+// The arithmetic itself is pinned in rovik_textops_test.
+TEST(Math, OutputOperatorAndOperandsInTheirPlaces) {
+    auto r = runRovik({"-math", "r", "-", "2", "7"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "set r=-5\r\n");
 }
 
 TEST(Math, BadOperatorDivisionByZeroAndMissingArguments) {
@@ -143,7 +129,7 @@ TEST(Math, BadOperatorDivisionByZeroAndMissingArguments) {
 
     r = runRovik({"-k-", "-math", "r", "+", "1"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "math" + notEnough);
+    EXPECT_EQ(r.err, notEnoughReport("math"));
 }
 
 TEST(Math, IgnoresTheArgumentFile) {
@@ -152,18 +138,14 @@ TEST(Math, IgnoresTheArgumentFile) {
     EXPECT_EQ(r.out, "set r=3\r\n");
     r = withArgFile(dir, "1 z\n2 *\n3 9\n4 9\n", {"-math"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "math" + notEnough);
+    EXPECT_EQ(r.err, notEnoughReport("math"));
 }
 
-TEST(Blr, TranslatesBlanksAndBackslashes) {
-    auto r = runRovik({"-blr", "A_msg_w_B\\_L\\\\Rs"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "set BLR=A msg w B_L\\Rs\r\n");
-    EXPECT_EQ(runRovik({"-BLR", "x\\"}).out, "set BLR=x\r\n");
-
-    r = runRovik({"-k-", "-blr"});
+// The translation itself is pinned in rovik_textops_test.
+TEST(Blr, TakesTheCommandLineArgumentOnly) {
+    auto r = runRovik({"-k-", "-blr"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "blr" + notEnough);
+    EXPECT_EQ(r.err, notEnoughReport("blr"));
 
     TempDir dir;
     EXPECT_EQ(withArgFile(dir, "1 from_file\n", {"-blr", "a_b"}).out, "set BLR=a b\r\n");
@@ -213,22 +195,19 @@ TEST_F(Xct, NothingWrittenWhenNoFragment) {
     }
 }
 
-TEST_F(Xct, OtherSpellingsAreOtherOptions) {
+TEST_F(Xct, AnotherSpellingIsTheClearingOption) {
     dir.write("a_b.txt", "");
-    // -xCT is -x with the attached name CT; -XCT is no option at all
+    // -xCT is -x with the attached name CT
     auto r = runRovik({"-k-", "-xCT", pattern("a_*.txt")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "set CT=\r\nset " + pattern("a_*.txt") + "=\r\n");
-    r = runRovik({"-k-", "-XCT", pattern("a_*.txt")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "argument -XCT not recognized\a\r\n");
 }
 
 TEST(Clear, WritesTheThirteenLines) {
     const std::string expected =
         "set c~wd=\r\nset d~m=\r\nset d~d=\r\nset d~y=\r\nset d~rv=\r\nset d~ir=\r\nset f~il=\r\n"
         "set e~xt=\r\nset i~t=\r\nset t~a=\r\nset t~h=\r\nset t~m=\r\nset t~s=\r\n";
-    for (const char* opt : {"-clear", "-c", "-CLEAR", "/c"}) {
+    for (const char* opt : {"-clear", "-c"}) {
         auto r = runRovik({opt});
         EXPECT_EQ(r.exitCode, 0) << opt;
         EXPECT_EQ(r.out, expected) << opt;
@@ -241,7 +220,7 @@ TEST(ClearNamed, EveryNameGetsAnEmptySetLine) {
     EXPECT_EQ(runRovik({"-xa"}).out, "set a=\r\n");
     auto r = runRovik({"-k-", "-x"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "-x" + notEnough);
+    EXPECT_EQ(r.err, notEnoughReport("-x"));
 }
 
 TEST(ClearNamed, FromAnArgumentFileUntilTheFirstEmptyValue) {
@@ -257,7 +236,7 @@ TEST(GetLine, MissingLengthOrName) {
          {std::vector<std::string>{"-k-", "-g"}, {"-k-", "-g", "10"}, {"-k-", "-g10"}}) {
         auto r = runRovik(args);
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err, "-g" + notEnough);
+        EXPECT_EQ(r.err, notEnoughReport("-g"));
         EXPECT_EQ(r.out, "");
     }
 }
@@ -285,10 +264,8 @@ TEST(BatchFile, CountsWithIncrementAndComputesWithMath) {
                       "echo [%sq%%half%]\r\n"
                       "rovik -i\r\n"
                       "if errorlevel 18 echo no name\r\n"
-                      "rovik -k- -math r ? 1 2 2>nul\r\n"
-                      "if errorlevel 1 echo bad op\r\n"
                       "del T~.BAT\r\n"
                       "exit /b 0\r\n");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "[12345] [5] [25] [12] [batch]\r\n[]\r\nno name\r\nbad op\r\n");
+    EXPECT_EQ(r.out, "[12345] [5] [25] [12] [batch]\r\n[]\r\nno name\r\n");
 }

@@ -114,12 +114,6 @@ TEST(StarFragment, TailInsideTheHeadPartIsPassedOver) {
     EXPECT_EQ(starFragment("x_*_", "x_a_"), "a");
 }
 
-TEST(ClearedVariables, ThirteenInOrder) {
-    std::string all;
-    for (const char* v : clearedVariables) all += std::string(v) + ",";
-    EXPECT_EQ(all, "c~wd,d~m,d~d,d~y,d~rv,d~ir,f~il,e~xt,i~t,t~a,t~h,t~m,t~s,");
-}
-
 TEST(LineInputRules, PromptWordsAndDefaultSource) {
     PromptWords p = splitPromptWords({"Your", "^first", "name?", "^c:\\last.txt"});
     EXPECT_EQ(p.shown, "Your name? ");
