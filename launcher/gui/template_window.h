@@ -1,5 +1,4 @@
-// The file-template window TformGui: created hidden at program start
-// beside the main window; closing it hides it again.
+// The file-template window TformGui, beside the main window.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +7,9 @@
 
 namespace vq {
 
-class TformGui : public Window {
+class TformGui : public SecondaryWindow {
   public:
     bool create(HINSTANCE instance);
-
-  private:
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnClose(HWND hwnd);
 };
 
 }  // namespace vq

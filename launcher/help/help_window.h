@@ -1,5 +1,4 @@
-// The help window Thelpf: created hidden at program start beside the main
-// window; closing it hides it again.
+// The help window Thelpf, beside the main window.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +7,9 @@
 
 namespace vq {
 
-class Thelpf : public Window {
+class Thelpf : public SecondaryWindow {
   public:
     bool create(HINSTANCE instance);
-
-  private:
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnClose(HWND hwnd);
 };
 
 }  // namespace vq

@@ -53,8 +53,10 @@ bool TForm1::create(HINSTANCE instance) {
                                   kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
         return false;
     if (!create_form_controls(handle(), instance, fonts_)) return false;
-    SetWindowSubclass(item(ID_Edit), EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(item(ID_ListBox), ListBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
     list_ = item(ID_ListBox);
     list_proc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list_, GCLP_WNDPROC));
     return true;
@@ -181,25 +183,24 @@ void TForm1::finish_startup() {
 }
 
 void TForm1::run_request() {
-    if (starting_ || !startup_done_) {
-        // Held like a close request; start-up's own result value must not
-        // overwrite it.
-        held_run_ = true;
-        return;
-    }
+    if (held(held_run_)) return;
     modalresult = mrOk;
     close();
 }
 
 void TForm1::close() {
-    if (starting_ || !startup_done_) {
-        // Start-up (and with it the history load) has not finished: the
-        // request is carried out when it has, so a run never saves a list
-        // that is not loaded yet.
-        held_close_ = true;
-        return;
-    }
+    if (held(held_close_)) return;
     if (handle()) FormClose();
+}
+
+// Until start-up (and with it the history load) has finished, a run or
+// close request only leaves its mark and is carried out afterwards, so a
+// run never saves a list that is not loaded yet; start-up's own result
+// value does not overwrite a held run.
+bool TForm1::held(bool& request) {
+    if (startup_done_ && !starting_) return false;
+    request = true;
+    return true;
 }
 
 // The close handler.  A close request that arrives while the close path
@@ -319,52 +320,43 @@ bool TForm1::EditKeyPress(WPARAM& ch) {
     return true;
 }
 
-// Keys of the Edit box go to its key handlers first.  Alt combinations
+// The Edit box's keys go to its key handlers first.  Alt combinations
 // arrive as system keys; Enter and Down act whatever modifier keys are
 // held, so they pass the same handler.
-LRESULT CALLBACK TForm1::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self) {
-    TForm1& form = *reinterpret_cast<TForm1*>(self);
-    try {
-        switch (message) {
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN:
-                if (!form.EditKeyDown(wParam)) return 0;
-                break;
-            case WM_CHAR:
-                if (!form.EditKeyPress(wParam)) return 0;
-                break;
-            case WM_NCDESTROY:
-                RemoveWindowSubclass(hwnd, EditProc, id);
-                break;
-        }
-    } catch (const std::exception& e) {
-        report_failure(e.what());
-        return 0;
+bool TForm1::EditMessage(UINT message, WPARAM& wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return !EditKeyDown(wParam);
+        case WM_CHAR:
+            return !EditKeyPress(wParam);
+        default:
+            return false;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TForm1::ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self) {
-    TForm1& form = *reinterpret_cast<TForm1*>(self);
+bool TForm1::ListBoxMessage(UINT message, WPARAM& wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return !ListBoxKeyDown(wParam);
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            ListBoxKeyUp();
+            return false;
+        case WM_CHAR:
+            return wParam == '\r';
+        default:
+            return false;
+    }
+}
+
+template <bool (TForm1::*Filter)(UINT, WPARAM&)>
+LRESULT CALLBACK TForm1::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SubclassProc<Filter>, id);
     try {
-        switch (message) {
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN:
-                if (!form.ListBoxKeyDown(wParam)) return 0;
-                break;
-            case WM_KEYUP:
-            case WM_SYSKEYUP:
-                form.ListBoxKeyUp();
-                break;
-            case WM_CHAR:
-                if (wParam == '\r') return 0;
-                break;
-            case WM_NCDESTROY:
-                RemoveWindowSubclass(hwnd, ListBoxProc, id);
-                break;
-        }
+        if ((reinterpret_cast<TForm1*>(self)->*Filter)(message, wParam)) return 0;
     } catch (const std::exception& e) {
         report_failure(e.what());
         return 0;

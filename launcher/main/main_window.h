@@ -115,6 +115,7 @@ class TForm1 : public Window, public StatusDisplay {
     void FormShow();
     void FormClose();
     void finish_startup();
+    bool held(bool& request);
 
     void BitBtn_OKClick();
     void BitBtn_cancelClick();
@@ -129,10 +130,15 @@ class TForm1 : public Window, public StatusDisplay {
     bool ListBoxKeyDown(WPARAM key);
     void ListBoxKeyUp();
 
-    static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
-    static LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                        DWORD_PTR self);
+    // The messages of the Edit box and the list that their handlers see
+    // before the control does; true when the control must not see it.
+    bool EditMessage(UINT message, WPARAM& wParam);
+    bool ListBoxMessage(UINT message, WPARAM& wParam);
+    // The subclass procedure of a control, with the form as its reference
+    // data.
+    template <bool (TForm1::*Filter)(UINT, WPARAM&)>
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
 
     // Messages to the history list that only reach its items.
     LRESULT list_send(UINT message, WPARAM wParam, LPARAM lParam) const;

@@ -1,4 +1,4 @@
-// A top-level window of the launcher.  It registers its window class, keeps
+// The top-level windows of the launcher.  A Window registers its window class, keeps
 // `this` with the window from WM_NCCREATE on, and hands every message to the
 // class that derives from it.  A failure that no handler caught ends that
 // handler and is shown in an error box.
@@ -36,6 +36,14 @@ class Window {
   private:
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND handle_ = nullptr;
+};
+
+// A window beside the main window: created hidden at program start, and
+// hidden again when the user closes it.
+class SecondaryWindow : public Window {
+  protected:
+    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnClose(HWND hwnd);
 };
 
 // Shows a failure that escaped a message handler.

@@ -35,7 +35,7 @@ struct Options {
     std::string beepwav;                   // start-up sound file; empty: beep
     std::string gui;                       // text after -gui:
     std::int32_t widepercent = 75;         // widened window, % of screen
-    std::int32_t ontoptime = 5;            // Timer_OnTop ticks to stay in front
+    std::int32_t ontoptime = 5;            // 100 ms ticks of pulling the window to the front
 };
 
 // The data directory: APPDATA when it is an existing directory, else

@@ -48,6 +48,13 @@ Load load(const Lines& lines, vq::LoadSettings s = {}, const Lines& deletes = {"
     return r;
 }
 
+// n distinct commands, long enough for the length rule, oldest first.
+Lines numbered(const std::string& prefix, int n) {
+    Lines l;
+    for (int i = 0; i < n; ++i) l.push_back(prefix + std::to_string(i));
+    return l;
+}
+
 vq::LoadSettings no_length_rule() {
     vq::LoadSettings s;
     s.length = 0;
@@ -112,8 +119,7 @@ TEST(HistoryBuild, OneCharacterLinesGoUnlessKeptOnPurpose) {
 }
 
 TEST(HistoryBuild, MaxLimitsTheList) {
-    Lines ten;
-    for (int i = 0; i < 10; ++i) ten.push_back("long command number " + std::to_string(i));
+    const Lines ten = numbered("long command number ", 10);
     vq::LoadSettings s;
     s.max = 2;
     Load r = load(ten, s);
@@ -146,8 +152,7 @@ TEST(HistoryBuild, HugeMaxKeepsEverything) {
 }
 
 TEST(HistoryBuild, ProgressEvery256AndCancel) {
-    Lines l;
-    for (int i = 0; i < 600; ++i) l.push_back("distinct long command " + std::to_string(i));
+    const Lines l = numbered("distinct long command ", 600);
     vq::LoadSettings s;
     s.max = 1000;
     Load r = load(l, s);

@@ -168,7 +168,7 @@ class CommandLine : public OptionsFile {
   protected:
     bool parse(const std::vector<std::string>& args) { return parseargs(args, options, deletes); }
     std::string firstLine() const {
-        if (boxes.size() != 1) return "<" + std::to_string(boxes.size()) + " boxes>";
+        if (boxes.size() != 1) return std::to_string(boxes.size()) + " boxes";
         return boxes[0].substr(0, boxes[0].find("\r\n"));
     }
 };
