@@ -7,10 +7,12 @@
 
 namespace vq {
 
-App::App(HINSTANCE instance) : options_path(program_file("vq.ini")), instance_(instance) {}
+App::App(HINSTANCE instance) : instance_(instance), state_(*this, program_file("vq.ini")) {}
 
 int App::run(int show) {
-    if (!form1.create(instance_) || !helpf.create(instance_) || !formGui.create(instance_)) return 1;
+    TForm1& form1 = state_.form1;
+    if (!form1.create(instance_) || !state_.helpf.create(instance_) || !state_.formGui.create(instance_))
+        return 1;
     ShowWindow(form1.handle(), show == SW_HIDE ? SW_SHOWNORMAL : show);
     UpdateWindow(form1.handle());
     MSG msg;
@@ -23,11 +25,11 @@ int App::run(int show) {
 }
 
 void App::on_first_show() {
-    startup(*this);
+    startup(state_);
 }
 
 bool App::on_close() {
-    return closedown(*this);
+    return closedown(state_);
 }
 
 }  // namespace vq

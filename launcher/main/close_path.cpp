@@ -1,13 +1,13 @@
 #include "main/close_path.h"
 
-#include "main/app.h"
+#include "main/app_state.h"
 #include "main/form.h"
 #include "main/run_command.h"
 #include "support/messages.h"
 
 namespace vq {
 
-bool closedown(App& app) {
+bool closedown(AppState& app) {
     TForm1& form = app.form1;
     if (form.modalresult == mrOk) {
         while (!form.stoprun) {
@@ -26,7 +26,7 @@ bool closedown(App& app) {
     return true;
 }
 
-void cleanup(App& app) {
+void cleanup(AppState& app) {
     app.deletes.clear();
     const int n = app.form1.item_count();
     for (int i = 0; i < n; ++i) app.form1.removeentry(i, false);

@@ -4,16 +4,16 @@
 
 namespace vq {
 
-class App;
+struct AppState;
 
 // With result value 1 the Edit box's command is run (the run loop) and the
 // history saved; with result value 2 the list is saved only when it was
 // changed and the user agrees.  Then cleanup.  False keeps the window open
 // (a run that started nothing).
-bool closedown(App& app);
+bool closedown(AppState& app);
 
 // The last step before the program ends: frees the delete words and the
 // list's entry objects and writes the version stamp into the options file.
-void cleanup(App& app);
+void cleanup(AppState& app);
 
 }  // namespace vq

@@ -4,7 +4,7 @@
 
 namespace vq {
 
-class App;
+struct AppState;
 
 enum class RunOutcome {
     stay,       // the window stays open, nothing was started
@@ -14,6 +14,6 @@ enum class RunOutcome {
 
 // An empty command (blanks only) keeps the window open; any other ends the
 // run loop, and the close path saves it as the newest history line.
-RunOutcome runcommand(App& app);
+RunOutcome runcommand(AppState& app);
 
 }  // namespace vq

@@ -1,13 +1,13 @@
 #include "main/startup.h"
 
-#include "main/app.h"
+#include "main/app_state.h"
 #include "main/form.h"
 #include "options/parseargs.h"
 #include "support/files.h"
 
 namespace vq {
 
-void startup(App& app) {
+void startup(AppState& app) {
     TForm1& form = app.form1;
     Options& options = app.options;
 

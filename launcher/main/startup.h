@@ -4,11 +4,11 @@
 
 namespace vq {
 
-class App;
+struct AppState;
 
 // Reads the options file and the command line, then ends the run at once
 // (a usage error, -stuff, -gui:) or fills the main window: the history
 // list, and the Edit box with the -exec text or the most recent command.
-void startup(App& app);
+void startup(AppState& app);
 
 }  // namespace vq
