@@ -41,9 +41,10 @@ TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
     std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
     EXPECT_EQ(vq::history_save_lines(items, 0, " run me "), (Lines{"banana", "apple", "cherry", " run me "}));
     EXPECT_EQ(vq::history_save_lines(items, 1, ""), (Lines{"banana", "apple", "cherry", ""}));
-    // Order 3 is oldest first already and is written as shown.
-    std::vector<vq::ListItem> oldest = {{"b", 7}, {"a", 3}};
-    EXPECT_EQ(vq::history_save_lines(oldest, 3, "c"), (Lines{"b", "a", "c"}));
+    // Order 3 is oldest first already: it is written as shown, not sorted
+    // again (these ages would sort the other way).
+    std::vector<vq::ListItem> shown = {{"b", 3}, {"a", 7}};
+    EXPECT_EQ(vq::history_save_lines(shown, 3, "c"), (Lines{"b", "a", "c"}));
 }
 
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {
