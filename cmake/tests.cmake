@@ -12,9 +12,12 @@ function(add_test_program name)
   endif()
 endfunction()
 
-# Every tests/*_test.cpp file of a directory becomes its own test program.
+# add_test_directory(DIR LIBS ... [DEPENDS target...])
+# Every DIR/*_test.cpp file becomes its own test program.  Programs named
+# *_window_test open windows and type into the foreground window, so they
+# take the desktop one at a time; all others run in parallel.
 function(add_test_directory dir)
-  cmake_parse_arguments(T "" "RESOURCE_LOCK" "LIBS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS;DEPENDS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   foreach(src ${test_sources})
     get_filename_component(name ${src} NAME_WE)
@@ -22,8 +25,8 @@ function(add_test_directory dir)
     if(T_DEPENDS)
       add_dependencies(${name} ${T_DEPENDS})
     endif()
-    if(T_RESOURCE_LOCK)
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${T_RESOURCE_LOCK})
+    if(name MATCHES "_window_test$")
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()
   endforeach()
 endfunction()

@@ -1,7 +1,6 @@
 // The usage message shown with every command-line error.
 #include "code/usage.h"
 #include "options/options.h"
-#include "support/files.h"
 #include "support/messages.h"
 
 std::string usage_text(const std::string& message, const std::string& joined_args) {
@@ -19,10 +18,8 @@ std::string usage_text(const std::string& message, const std::string& joined_arg
     return text;
 }
 
-void showusage(std::string_view format, const Args& args) {
-    cancelled = true;
+void showusage(const std::vector<std::string>& args_given, std::string_view format, const Args& args) {
     std::string joined;
-    const auto args_given = command_args();
     for (std::size_t i = 0; i < args_given.size(); ++i) {
         if (i > 0) joined += ' ';
         joined += args_given[i];

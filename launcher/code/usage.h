@@ -3,13 +3,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/format.h"
 
-// Formats the message, sets `cancelled`, and shows the message, the process
-// arguments in parentheses and the usage lines in an error box; returns
-// when the box is closed.
-void showusage(std::string_view format, const Args& args = {});
+// Formats the message and shows it, the arguments the program was given in
+// parentheses and the usage lines in an error box; returns when the box is
+// closed.  The caller then ends start-up.
+void showusage(const std::vector<std::string>& args_given, std::string_view format, const Args& args = {});
 
 // The full box text: message plus " (joined args)" when there are any, the
 // banner with the build stamp and the usage lines, CR LF between lines.

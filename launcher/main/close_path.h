@@ -1,20 +1,19 @@
-// The close handler of the main window and the hooks through which the
-// command runner plugs into it.
+// Leaving the main window.  Every close request reaches closedown through
+// the window's close handler.
 #pragma once
 
-#include <functional>
+namespace vq {
 
-enum class RunOutcome { stay, done, askrepeat };
+struct AppState;
 
-// One attempt to run the Edit box's command.  Until a runner is installed,
-// a run request only keeps the history: a non-empty command ends the run
-// loop (and is saved as the newest line), an empty one keeps the window open.
-extern std::function<RunOutcome()> runcommand_hook;
+// With result value 1 the Edit box's command is run (the run loop) and the
+// history saved; with result value 2 the list is saved only when it was
+// changed and the user agrees.  Then cleanup.  False keeps the window open
+// (a run that started nothing).
+bool closedown(AppState& app);
 
-// Frees the list's entry objects and `deletes`, and writes the version
-// stamp into the options file.
-void cleanup();
+// The last step before the program ends: frees the delete words and the
+// list's entry objects and writes the version stamp into the options file.
+void cleanup(AppState& app);
 
-// A close request that arrives while the close handler runs (during one of
-// its questions) only ends the run loop.
-void close_requested_during_closedown();
+}  // namespace vq

@@ -1,7 +1,5 @@
 #include "main/edit_keys.h"
 
-#include <cstring>
-
 namespace vq {
 
 EditKeyAction edit_key_down(int key, unsigned mods, bool is_char, const EditBoxState& box, bool& ctrlq) {
@@ -48,15 +46,6 @@ EditKeyAction edit_key_down(int key, unsigned mods, bool is_char, const EditBoxS
         }
     }
     return a;
-}
-
-int next_backpos(int backpos, bool shift) {
-    if (shift) return backpos > 0 ? backpos - 1 : backpos;
-    return backpos + 1;
-}
-
-bool find_matches(const char* edit_text, const char* item_text) {
-    return edit_text[0] != '\0' && std::strstr(item_text, edit_text) != nullptr;
 }
 
 }  // namespace vq

@@ -36,12 +36,4 @@ struct EditKeyAction {
 // keyboard state; `ctrlq` is the pending Ctrl+Q state, updated here.
 EditKeyAction edit_key_down(int key, unsigned mods, bool is_char, const EditBoxState& box, bool& ctrlq);
 
-// Back button: the new Back position.  Shift steps toward the newest entry
-// but never below 0; without Shift it steps on, without an upper bound.
-int next_backpos(int backpos, bool shift);
-
-// Find: the command box text occurs in the item (case matters); an empty
-// text matches nothing.
-bool find_matches(const char* edit_text, const char* item_text);
-
 }  // namespace vq

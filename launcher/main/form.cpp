@@ -33,12 +33,6 @@ const ControlDef* form_controls(std::size_t* count) {
     return kControls;
 }
 
-const ControlDef* find_control(int id) {
-    for (const auto& c : kControls)
-        if (c.id == id) return &c;
-    return nullptr;
-}
-
 Rect anchored_rect(const ControlDef& c, int cw, int ch) {
     const int dx = cw - kFormClientWidth, dy = ch - kFormClientHeight;
     Rect r{c.left, c.top, c.width, c.height};

@@ -51,7 +51,6 @@ struct ControlDef {
 
 // The controls, in the order they are created (which is the tab order).
 const ControlDef* form_controls(std::size_t* count);
-const ControlDef* find_control(int id);
 
 struct Rect {
     int left, top, width, height;

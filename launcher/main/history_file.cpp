@@ -18,11 +18,6 @@ std::vector<std::string_view> split_history_views(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> split_history_text(const std::string& bytes) {
-    const std::vector<std::string_view> views = split_history_views(bytes);
-    return std::vector<std::string>(views.begin(), views.end());
-}
-
 std::string join_history_lines(const std::vector<std::string>& lines) {
     std::string out;
     size_t total = 0;

@@ -10,8 +10,8 @@
 
 namespace vq {
 
-std::vector<std::string> split_history_text(const std::string& bytes);
-// The same lines as views into `bytes` (which must outlive them).
+// The lines of the file's bytes, as views into `bytes` (which must outlive
+// them).
 std::vector<std::string_view> split_history_views(std::string_view bytes);
 
 std::string join_history_lines(const std::vector<std::string>& lines);

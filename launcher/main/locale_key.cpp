@@ -30,10 +30,4 @@ void locale_text_key_into(std::string_view text, std::string& key) {
     key.append(text);
 }
 
-std::string locale_text_key(std::string_view text) {
-    std::string key;
-    locale_text_key_into(text, key);
-    return key;
-}
-
 }  // namespace vq

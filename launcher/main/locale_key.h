@@ -9,10 +9,9 @@
 
 namespace vq {
 
-std::string locale_text_key(std::string_view text);
-// The same key written into `key`, whose buffer is reused.
+// Writes the key of `text` into `key`, whose buffer is reused.  Two texts
+// have equal keys exactly when same_text (support/textlist.h) calls them
+// equal.
 void locale_text_key_into(std::string_view text, std::string& key);
-// Two texts have equal keys exactly when same_text (support/textlist.h)
-// calls them equal.
 
 }  // namespace vq

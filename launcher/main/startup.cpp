@@ -1,99 +1,60 @@
-// The start-up sequence: runs on the first showing of the main window and
-// takes one of four roads (usage error, import, file template, history).
 #include "main/startup.h"
 
-#include "main/history_lists.h"
-#include "main/mainform.h"
-#include "options/options.h"
+#include "main/app_state.h"
+#include "main/form.h"
+#include "options/parseargs.h"
 #include "support/files.h"
-#include "support/textlist.h"
 
-StartupRoads startup_roads;
+namespace vq {
 
-std::string exec_text_of(const std::string& command_line) {
-    const size_t at = command_line.find("-exec");
-    if (at == std::string::npos) return {};
-    return ::trim_blanks(command_line.substr(at + 5, 5000));
-}
+void startup(AppState& app) {
+    TForm1& form = app.form1;
+    Options& options = app.options;
 
-void reduce_main_window() {
-    TForm1& f = *Form1;
-    for (HWND c : {f.ListBox, f.BitBtn_Find, f.CheckBox_DontSave})
-        if (c) ShowWindow(c, SW_HIDE);
-    if (startup_roads.reduce_window) startup_roads.reduce_window();
-    RECT r;
-    GetWindowRect(f.handle, &r);
-    SetWindowPos(f.handle, nullptr, 0, 0, 2 * (r.right - r.left), 150,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void startup() {
-    TForm1& f = *Form1;
-    if (f.startup_done) return;
-    f.startup_done = true;
-
-    f.comspec = get_env("comspec");
-    if (f.comspec.empty()) f.comspec = "command.com";
-    f.modalresult = mrCancel;
-    deletes = new_list();
-
-    options_hooks.status = [](const std::string& text) {
-        // Painted at once: the caller sleeps right after, with no message loop.
-        if (Form1) {
-            Form1->set_status(text);
-            if (Form1->Label_stat) UpdateWindow(Form1->Label_stat);
-        }
-    };
-    if (!getoptions()) {
-        f.close();
+    form.comspec = get_env("comspec");
+    if (form.comspec.empty()) form.comspec = "command.com";
+    form.modalresult = mrCancel;
+    app.deletes.clear();
+    if (!getoptions(app.options_path, options, app.deletes, app.favorites)) {
+        form.close();
         return;
     }
-    if (!parseargs() || cancelled) {
-        f.close();
+    if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
+    if (form.cancelled) {
+        form.close();
         return;
     }
-    if (startup_roads.set_debug_box) startup_roads.set_debug_box(options.bug);
-    f.backpos = options.exec ? -1 : 0;
+    form.backpos = options.exec ? -1 : 0;
 
     if (!options.gui.empty()) {
-        // The file-template window: on OK its command waits in the reduced
-        // window for confirmation; the history is neither loaded nor saved.
-        SendMessageA(f.CheckBox_DontSave, BM_SETCHECK, BST_CHECKED, 0);
-        std::string command;
-        if (startup_roads.show_template && startup_roads.show_template(command)) {
-            f.set_edit_text(command);
-            reduce_main_window();
-        } else {
-            f.close();
-        }
+        // A -gui: run neither loads nor saves the history, and ends here.
+        SendMessageA(form.item(ID_CheckBox_DontSave), BM_SETCHECK, BST_CHECKED, 0);
+        form.close();
         return;
     }
     if (!options.stuff.empty()) {
-        if (startup_roads.stuffhistory) startup_roads.stuffhistory();
-        f.close();
+        // A -stuff run ends here.
+        form.close();
         return;
     }
 
-    loadhistory();
-    if (cancelled || !f.handle) return;
+    app.history.loadhistory(form, options, app.deletes);
+    if (form.cancelled || !form.handle()) return;
     if (options.exec) {
-        f.exectext = exec_text_of(GetCommandLineA());
-        f.set_edit_text(f.exectext);
-        if (startup_roads.show_restoreexec) startup_roads.show_restoreexec();
-        f.selectfirst();
-        SetFocus(f.Edit);
-        f.exectext = " " + f.exectext + " ";
-        f.set_edit_text(f.exectext);
-        f.set_edit_selection(0, 0);
+        // The -exec text with a blank on each side, the caret before it.
+        form.getexectext();
+        form.selectfirst();
+        SetFocus(form.item(ID_Edit));
+        form.exectext = " " + form.exectext + " ";
+        form.set_edit_text(form.exectext);
+        form.set_edit_selection(0, 0);
     } else {
-        f.selectfirst();
-        f.takeselection();
+        // The most recent command, wholly selected: Enter runs it again,
+        // typing replaces it.
+        form.selectfirst();
+        form.takeselection();
     }
-    if (options.beep > 0) {
-        if (!options.beepwav.empty() && startup_roads.play_at_volume)
-            startup_roads.play_at_volume(options.beepwav, options.beep);
-        else if (options.beepwav.empty())
-            MessageBeep(MB_ICONEXCLAMATION);
-    }
-    if (options.ontoptime > 0 && startup_roads.start_ontop_timer) startup_roads.start_ontop_timer();
+    if (options.beep > 0 && options.beepwav.empty()) MessageBeep(MB_ICONEXCLAMATION);
 }
+
+}  // namespace vq

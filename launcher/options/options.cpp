@@ -10,18 +10,7 @@
 #include "support/messages.h"
 #include "support/textops.h"
 
-Options options;
-std::unique_ptr<TextList> deletes;
-bool cancelled = false;
-TextList favorites;
-OptionsHooks options_hooks;
-
 namespace {
-
-std::string& path_override() {
-    static std::string path;
-    return path;
-}
 
 // Drops the profile interface's cached copy of the file.
 void flush_profile(const std::string& path) {
@@ -55,22 +44,7 @@ std::string lower_locale(std::string text) {
     return text;
 }
 
-void say(const std::string& text) {
-    if (options_hooks.status) options_hooks.status(text);
-}
-
 }  // namespace
-
-const std::string& options_path() {
-    static std::string default_path;
-    if (!path_override().empty()) return path_override();
-    if (default_path.empty()) default_path = program_file("vq.ini");
-    return default_path;
-}
-
-void set_options_path(const std::string& path) {
-    path_override() = path;
-}
 
 std::string data_dir() {
     std::string dir = get_env("APPDATA");
@@ -82,10 +56,8 @@ std::string data_dir() {
     return dir;
 }
 
-bool getoptions() {
+bool getoptions(const std::string& path, Options& options, TextList& deletes, TextList& favorites) {
     options.history = data_dir() + "vq.txt";
-
-    const std::string path = options_path();
     if (path.empty()) return false;
     flush_profile(path);
 
@@ -106,36 +78,28 @@ bool getoptions() {
     options.beep = read_int(path, "beep", options.beep);
     options.beepwav = read_text(path, "beepwav", options.beepwav);
 
-    if (!deletes) deletes = new_list();
-    *deletes = read_keys(path, "deletes");
-    if (deletes->empty()) {
-        deletes->push_back("x");
-        deletes->push_back("vq");
+    deletes = read_keys(path, "deletes");
+    if (deletes.empty()) {
+        deletes.push_back("x");
+        deletes.push_back("vq");
     }
-
     favorites = read_keys(path, "favorites");
-    if (options_hooks.favorites_loaded) options_hooks.favorites_loaded(favorites);
 
     flush_profile(path);
     options.widepercent = read_int(path, "widepercent", options.widepercent);
     options.ontoptime = read_int(path, "ontoptime", options.ontoptime);
 
-    if (options_hooks.makebats) options_hooks.makebats();
-
-    if (!options.builtin_list) options.builtin_list.emplace();
-    options.builtin_list->clear();
-    *options.builtin_list = split_comma_text(lower_locale(options.builtins));
+    options.builtin_list = split_comma_text(lower_locale(options.builtins));
     return true;
 }
 
-void putoptions() {
-    const std::string path = options_path();
+void putoptions(const std::string& path, StatusDisplay& status) {
     for (int attempt = 1; attempt <= 3; ++attempt) {
         if (WritePrivateProfileStringA("vq", "version", build_stamp, path.c_str())) {
             flush_profile(path);
             return;
         }
-        say(sformat("putoptions failures: %d", {attempt}));
+        status.show_status(sformat("putoptions failures: %d", {attempt}));
         Sleep(500);
     }
     errorf("Couldn't write %s, sorry", {path});

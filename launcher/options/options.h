@@ -1,14 +1,12 @@
-// The launcher's settings: the options file vq.ini beside the program, the
-// data directory, and the command line that amends them.
+// The launcher's settings record, the options file vq.ini beside the
+// program that fills it, and the data directory.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "support/status_display.h"
 #include "support/textlist.h"
 
 // Compiled into the program: shown in the usage text and stored as
@@ -37,53 +35,19 @@ struct Options {
     std::string beepwav;                   // start-up sound file; empty: beep
     std::string gui;                       // text after -gui:
     std::int32_t widepercent = 75;         // widened window, % of screen
-    std::int32_t ontoptime = 5;            // Timer_OnTop ticks to stay in front
+    std::int32_t ontoptime = 5;            // 100 ms ticks of pulling the window to the front
 };
-
-// The one options record of the program.
-extern Options options;
-// Words whose history entries are dropped at load. Created by startup
-// (deletes = new_list()), filled by getoptions and parseargs, freed by cleanup.
-extern std::unique_ptr<TextList> deletes;
-// Set by every start-up error and by Cancel; never cleared.
-extern bool cancelled;
-// Key names of the options file's section "favorites", in file order.
-extern TextList favorites;
-
-// Places where getoptions/putoptions reach the main window and the steps
-// built elsewhere. Each is optional; an empty function is skipped.
-struct OptionsHooks {
-    // Label_stat text (putoptions failures).
-    std::function<void(const std::string&)> status;
-    // Favorites read (step 6): fill ListBox_Favorites, show BitBtn_Favorites
-    // exactly when the list is not empty.
-    std::function<void(const TextList&)> favorites_loaded;
-    // Step 9: write the generated scripts (makebats).
-    std::function<void()> makebats;
-};
-extern OptionsHooks options_hooks;
-
-// Path of the options file: "vq.ini" in the program directory.
-const std::string& options_path();
-// Test seam: use another options file (empty: back to the default).
-void set_options_path(const std::string& path);
 
 // The data directory: APPDATA when it is an existing directory, else
 // "c:\Documents and Settings" when that exists, else the program directory;
 // always ending in a backslash.
 std::string data_dir();
 
-// Fills `options`, `deletes` (created when absent) and `favorites` from the
-// options file, writes the generated scripts and builds builtin_list.
-// False only when the options file could not be opened at all.
-bool getoptions();
+// Fills `options`, `deletes` and `favorites` from the options file at
+// `path` and builds builtin_list.  False only when there is no options file
+// path at all.
+bool getoptions(const std::string& path, Options& options, TextList& deletes, TextList& favorites);
 // Writes "version" = build_stamp into section "vq": three attempts with
-// "putoptions failures: %d" and 500 ms between them, then an error box.
-void putoptions();
-
-// Parses the process arguments into `options` and `deletes`. False means an
-// error was shown with the usage text and the program must end.
-bool parseargs();
-// The same over explicit arguments (args[0] is the program name and is
-// never examined). Messages still show the process arguments (command_args).
-bool parseargs(const std::vector<std::string>& args);
+// "putoptions failures: %d" shown between them and 500 ms waits, then an
+// error box.
+void putoptions(const std::string& path, StatusDisplay& status);

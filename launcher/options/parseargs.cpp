@@ -1,7 +1,7 @@
 // The launcher's command line.
+#include "options/parseargs.h"
+
 #include "code/usage.h"
-#include "options/options.h"
-#include "support/files.h"
 #include "support/textops.h"
 
 namespace {
@@ -12,11 +12,10 @@ bool starts_with(const std::string& text, const char* prefix) {
 
 }  // namespace
 
-bool parseargs(const std::vector<std::string>& args) {
-    if (!deletes) deletes = new_list();
+bool parseargs(const std::vector<std::string>& args, Options& options, TextList& deletes) {
     const std::size_t count = args.size();
     std::size_t skip = 0;
-    for (std::size_t i = 1; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (skip > 0) {
             --skip;
             continue;
@@ -24,11 +23,11 @@ bool parseargs(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "-stuff") {
             if (i + 1 >= count) {
-                showusage("no file name for stuff");
+                showusage(args, "no file name for stuff");
                 return false;
             }
             if (i + 2 < count) {
-                showusage("extra args after \"%s %s\"", {arg, args[i + 1]});
+                showusage(args, "extra args after \"%s %s\"", {arg, args[i + 1]});
                 return false;
             }
             options.stuff = args[i + 1];
@@ -43,23 +42,16 @@ bool parseargs(const std::vector<std::string>& args) {
         if (arg == "-bug") {
             options.bug = true;
         } else if (starts_with(arg, "-d")) {
-            deletes->push_back(arg.substr(2, 5000));
+            deletes.push_back(arg.substr(2, 5000));
         } else if (arg == "-length") {
             options.length = parse_int(i + 1 < count ? args[i + 1] : std::string());
             skip = 1;
         } else if (starts_with(arg, "-gui:")) {
             options.gui = arg.substr(5, 5000);
         } else {
-            showusage("bad option: %s", {arg});
-            cancelled = true;
+            showusage(args, "bad option: %s", {arg});
             return false;
         }
     }
     return true;
-}
-
-bool parseargs() {
-    std::vector<std::string> args{"vq"};
-    for (auto& a : command_args()) args.push_back(a);
-    return parseargs(args);
 }

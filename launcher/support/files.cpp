@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <optional>
 
 #include "support/files.h"
 #include "support/textops.h"
@@ -77,20 +76,8 @@ std::string get_env(const std::string& name) {
     }
 }
 
-namespace {
-std::optional<std::vector<std::string>>& overridden_args() {
-    static std::optional<std::vector<std::string>> args;
-    return args;
-}
-}  // namespace
-
 std::vector<std::string> command_args() {
-    if (overridden_args()) return *overridden_args();
     std::vector<std::string> args;
     for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i] ? __argv[i] : "");
     return args;
-}
-
-void set_command_args(std::vector<std::string> args) {
-    overridden_args() = std::move(args);
 }

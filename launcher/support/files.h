@@ -28,5 +28,3 @@ std::string get_env(const std::string& name);
 
 // The process arguments 1 to n, as the platform split the command line.
 std::vector<std::string> command_args();
-// Test seam: replaces what command_args returns.
-void set_command_args(std::vector<std::string> args);

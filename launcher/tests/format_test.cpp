@@ -31,6 +31,9 @@ TEST(Sformat, ArgumentTextsAreNotReadAsDirectives) {
 TEST(Sformat, WidthAndPrecisionFollowPrintf) {
     EXPECT_EQ(sformat("[%5d]", {42}), "[   42]");
     EXPECT_EQ(sformat("[%-4s]", {"ab"}), "[ab  ]");
+    // A value longer than its field is neither cut nor padded.
+    EXPECT_EQ(sformat("[%-4s]", {"abcdef"}), "[abcdef]");
+    EXPECT_EQ(sformat("[%3d]", {-12345}), "[-12345]");
     EXPECT_EQ(sformat("[%.2s]", {"abcdef"}), "[ab]");
     EXPECT_EQ(sformat("[%.3d]", {-7}), "[-007]");
 }

@@ -1,16 +1,27 @@
-// Decisions of the command box's keys, the Back position, Find's match,
-// the -exec text and the anchoring of the form's controls.
+// Decisions of the command box's keys, the Back position, Find's match and
+// the anchoring of the form's controls.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "main/edit_keys.h"
+#include "main/find_back.h"
 #include "main/form.h"
-#include "main/startup.h"
 
 using namespace vq;
 
 namespace {
 EditKeyAction press(int key, unsigned mods, bool is_char, EditBoxState box, bool& ctrlq) {
     return edit_key_down(key, mods, is_char, box, ctrlq);
+}
+
+const ControlDef& control(int id) {
+    size_t n = 0;
+    const ControlDef* defs = form_controls(&n);
+    for (size_t i = 0; i < n; ++i)
+        if (defs[i].id == id) return defs[i];
+    throw std::runtime_error("no control " + std::to_string(id));
 }
 }  // namespace
 
@@ -96,39 +107,30 @@ TEST(FindMatch, CaseSensitivePieceAndEmptyMatchesNothing) {
     EXPECT_TRUE(find_matches("dir /w", "dir /w"));
 }
 
-TEST(ExecText, TextAfterTheFirstExecTrimmed) {
-    EXPECT_EQ(exec_text_of("vq.exe -exec make all  "), "make all");
-    EXPECT_EQ(exec_text_of("\"c:\\x\\vq.exe\" -bug -exec  -exec x"), "-exec x");
-    EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
-    EXPECT_EQ(exec_text_of("vq.exe -EXEC dir"), "");
-    EXPECT_EQ(exec_text_of("vq.exe -exec " + std::string(6000, 'a')).size(), 4999u);
-}
-
 TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
-    const ControlDef* edit = find_control(ID_Edit);
-    const ControlDef* list = find_control(ID_ListBox);
-    const ControlDef* ok = find_control(ID_BitBtn_OK);
-    const ControlDef* find = find_control(ID_BitBtn_Find);
-    ASSERT_TRUE(edit && list && ok && find);
-    Rect r = anchored_rect(*edit, kFormClientWidth, kFormClientHeight);
+    const ControlDef& edit = control(ID_Edit);
+    const ControlDef& list = control(ID_ListBox);
+    const ControlDef& ok = control(ID_BitBtn_OK);
+    const ControlDef& find = control(ID_BitBtn_Find);
+    Rect r = anchored_rect(edit, kFormClientWidth, kFormClientHeight);
     EXPECT_EQ(r.left, 4);
     EXPECT_EQ(r.width, 246);
-    r = anchored_rect(*edit, kFormClientWidth + 100, kFormClientHeight + 50);
+    r = anchored_rect(edit, kFormClientWidth + 100, kFormClientHeight + 50);
     EXPECT_EQ(r.left, 4);
     EXPECT_EQ(r.top, 4);
     EXPECT_EQ(r.width, 346);
     EXPECT_EQ(r.height, 24);
-    r = anchored_rect(*list, kFormClientWidth + 100, kFormClientHeight + 50);
+    r = anchored_rect(list, kFormClientWidth + 100, kFormClientHeight + 50);
     EXPECT_EQ(r.width, 347);
     EXPECT_EQ(r.height, 345);
-    r = anchored_rect(*ok, kFormClientWidth + 100, kFormClientHeight + 50);
+    r = anchored_rect(ok, kFormClientWidth + 100, kFormClientHeight + 50);
     EXPECT_EQ(r.left, 452);
     EXPECT_EQ(r.top, 352);
     EXPECT_EQ(r.width, 75);
-    r = anchored_rect(*find, kFormClientWidth + 100, kFormClientHeight + 50);
+    r = anchored_rect(find, kFormClientWidth + 100, kFormClientHeight + 50);
     EXPECT_EQ(r.left, 452);
     EXPECT_EQ(r.top, 132);
-    r = anchored_rect(*list, 100, 20);  // far too small: no negative sizes
+    r = anchored_rect(list, 100, 20);  // far too small: no negative sizes
     EXPECT_EQ(r.width, 0);
     EXPECT_EQ(r.height, 0);
 }

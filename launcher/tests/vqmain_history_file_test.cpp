@@ -10,18 +10,25 @@
 
 using Lines = std::vector<std::string>;
 
+namespace {
+Lines split(const std::string& bytes) {
+    const std::vector<std::string_view> views = vq::split_history_views(bytes);
+    return Lines(views.begin(), views.end());
+}
+}  // namespace
+
 TEST(HistoryFileText, LineEndsOfEveryKind) {
-    EXPECT_EQ(vq::split_history_text("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(vq::split_history_text("a\r\n"), (Lines{"a"}));
-    EXPECT_EQ(vq::split_history_text("a\n\nb\r\n\r\n"), (Lines{"a", "", "b", ""}));
-    EXPECT_EQ(vq::split_history_text("\r\n"), (Lines{""}));
-    EXPECT_EQ(vq::split_history_text("\n\r"), (Lines{"", ""}));  // LF then a lone CR
-    EXPECT_TRUE(vq::split_history_text("").empty());
+    EXPECT_EQ(split("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(split("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(split("a\n\nb\r\n\r\n"), (Lines{"a", "", "b", ""}));
+    EXPECT_EQ(split("\r\n"), (Lines{""}));
+    EXPECT_EQ(split("\n\r"), (Lines{"", ""}));  // LF then a lone CR
+    EXPECT_TRUE(split("").empty());
 }
 
 TEST(HistoryFileText, NulEndsTheReadableText) {
-    EXPECT_EQ(vq::split_history_text(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
-    EXPECT_TRUE(vq::split_history_text(std::string("\0a", 2)).empty());
+    EXPECT_EQ(split(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
+    EXPECT_TRUE(split(std::string("\0a", 2)).empty());
 }
 
 TEST(HistoryFileText, EveryLineEndsInCrLf) {
@@ -34,9 +41,10 @@ TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
     std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
     EXPECT_EQ(vq::history_save_lines(items, 0, " run me "), (Lines{"banana", "apple", "cherry", " run me "}));
     EXPECT_EQ(vq::history_save_lines(items, 1, ""), (Lines{"banana", "apple", "cherry", ""}));
-    // Order 3 is oldest first already and is written as shown.
-    std::vector<vq::ListItem> oldest = {{"b", 7}, {"a", 3}};
-    EXPECT_EQ(vq::history_save_lines(oldest, 3, "c"), (Lines{"b", "a", "c"}));
+    // Order 3 is oldest first already: it is written as shown, not sorted
+    // again (these ages would sort the other way).
+    std::vector<vq::ListItem> shown = {{"b", 3}, {"a", 7}};
+    EXPECT_EQ(vq::history_save_lines(shown, 3, "c"), (Lines{"b", "a", "c"}));
 }
 
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {

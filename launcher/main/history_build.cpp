@@ -1,63 +1,10 @@
-#include "main/history_lists.h"
+#include "main/history_build.h"
 
 #include <algorithm>
 #include <memory>
 #include <string_view>
-#include <unordered_set>
 
 namespace vq {
-
-void drop_oldest(std::vector<std::string>& list, long long n) {
-    if (n <= 0) return;
-    if (n >= static_cast<long long>(list.size())) {
-        list.clear();
-        return;
-    }
-    list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(n));
-}
-
-void delete_words(std::vector<std::string>& list, const std::vector<std::string>& words, const TextKey& key) {
-    if (words.empty() || list.empty()) return;
-    std::unordered_set<std::string> gone;
-    for (const auto& w : words) gone.insert(key(w));
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i)
-        if (!gone.count(key(list[i]))) {
-            if (out != i) list[out] = std::move(list[i]);
-            ++out;
-        }
-    list.resize(out);
-}
-
-void dedupe_keep_last(std::vector<std::string>& list, const TextKey& key) {
-    // Walk from the newest line back; a text already seen is an older repeat.
-    std::unordered_set<std::string> seen;
-    std::vector<bool> keep(list.size());
-    for (size_t i = list.size(); i-- > 0;) keep[i] = seen.insert(key(list[i])).second;
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i)
-        if (keep[i]) {
-            if (out != i) list[out] = std::move(list[i]);
-            ++out;
-        }
-    list.resize(out);
-}
-
-void prune_short(std::vector<std::string>& list, int minimum, int exempt, bool leave_1) {
-    // After removals the lines still to be examined are exactly the original
-    // lines from `in` on, so "this line and all after it" is size - in.
-    const size_t n = list.size();
-    size_t out = 0;
-    for (size_t in = 0; in < n; ++in) {
-        std::string t = trim_blanks(list[in]);
-        const long long from_here = static_cast<long long>(n - in);
-        if (t.empty()) continue;
-        if (from_here > exempt && static_cast<long long>(t.size()) < minimum) continue;
-        if (!leave_1 && t.size() == 1) continue;
-        list[out++] = std::move(t);
-    }
-    list.resize(out);
-}
 
 namespace {
 
@@ -124,13 +71,6 @@ class KeySet {
 
 }  // namespace
 
-std::vector<HistEntryData> build_history(const std::vector<std::string>& lines,
-                                         const std::vector<std::string>& deletes, const LoadSettings& s,
-                                         TextKeyInto key, const AddingProgress& progress) {
-    return build_history(std::vector<std::string_view>(lines.begin(), lines.end()), deletes, s, key,
-                         progress);
-}
-
 std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
                                          const std::vector<std::string>& deletes, const LoadSettings& s,
                                          TextKeyInto key, const AddingProgress& progress) {
@@ -184,7 +124,7 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
             k = arena.store(buf);
         }
         if (taken.contains(k)) continue;
-        if (loadcount % 256 == 0 && progress && progress(loadcount)) break;
+        if (loadcount % 256 == 0 && progress(loadcount)) break;
         taken.insert(k);
         entries.push_back({std::string(text), loadcount});
         ++loadcount;

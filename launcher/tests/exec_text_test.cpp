@@ -2,9 +2,11 @@
 // command line.
 #include <gtest/gtest.h>
 
-#include "main/startup.h"
+#include "main/exec_text.h"
 
 namespace {
+
+using vq::exec_text_of;
 
 TEST(ExecText, TextAfterTheFirstExecTrimmed) {
     EXPECT_EQ(exec_text_of("\"c:\\tools\\vq.exe\" -exec make all  "), "make all");

@@ -1,0 +1,35 @@
+#include "main/app.h"
+
+#include "main/close_path.h"
+#include "main/dialog_keys.h"
+#include "main/startup.h"
+#include "support/files.h"
+
+namespace vq {
+
+App::App(HINSTANCE instance) : instance_(instance), state_(*this, program_file("vq.ini")) {}
+
+int App::run(int show) {
+    TForm1& form1 = state_.form1;
+    if (!form1.create(instance_) || !state_.helpf.create(instance_) || !state_.formGui.create(instance_))
+        return 1;
+    ShowWindow(form1.handle(), show == SW_HIDE ? SW_SHOWNORMAL : show);
+    UpdateWindow(form1.handle());
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (route_dialog_key(form1.handle(), msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void App::on_first_show() {
+    startup(state_);
+}
+
+bool App::on_close() {
+    return closedown(state_);
+}
+
+}  // namespace vq

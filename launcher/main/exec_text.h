@@ -1,0 +1,13 @@
+// The command text that -exec hands to the Edit box, taken from the raw
+// command line.
+#pragma once
+
+#include <string>
+
+namespace vq {
+
+// The text after the first "-exec" on the raw command line (at most 5000
+// characters), trimmed of blanks at both ends; empty when there is none.
+std::string exec_text_of(const std::string& command_line);
+
+}  // namespace vq

@@ -1,0 +1,67 @@
+#include "main/history_list.h"
+
+#include "main/form.h"
+#include "main/history_build.h"
+#include "main/history_store.h"
+#include "main/locale_key.h"
+#include "support/files.h"
+
+namespace vq {
+
+void HistoryList::loadhistory(TForm1& form, const Options& options, const TextList& deletes) {
+    form.listorder = 1;
+    form.loadcount = 0;
+    const std::string& path = options.history;
+
+    std::string bytes;
+    std::vector<std::string_view> lines;
+    if (file_exists(path)) {
+        try {
+            bytes = read_history_bytes(path);
+        } catch (...) {
+            load_failed_ = true;
+            throw;
+        }
+        lines = split_history_views(bytes);
+        form.set_caption(sformat("(%s/%s/%s:%s) %s", {"1", "14", "2015", "bfb", path}));
+    } else {
+        form.set_caption(sformat("(%s) %s (empty)", {"aa0", path}));
+    }
+    form.show_control(ID_CheckBox_DontSave);
+
+    LoadSettings s;
+    s.max = options.max;
+    s.length = options.length;
+    s.leave_short = options.leave_short;
+    s.leave_1 = options.leave_1;
+    std::vector<HistEntryData> entries =
+        build_history(lines, deletes, s, locale_text_key_into,
+                      [&form](int32_t count) { return form.showprogress("adding %d", {count}); });
+    form.loadcount = static_cast<int32_t>(entries.size());
+
+    std::vector<std::pair<std::string, THistEntry*>> items;
+    items.reserve(entries.size());
+    for (auto& e : entries) items.emplace_back(std::move(e.text), new THistEntry(e.age));
+    // The window may have gone while the progress points let events run.
+    if (!form.handle()) {
+        for (auto& it : items) delete it.second;
+        return;
+    }
+    form.set_items(std::move(items));
+    form.showprogress("%d entries", {form.item_count()});
+}
+
+void HistoryList::savehistory(TForm1& form, const Options& options) {
+    if (saved_once_ || !options.gui.empty()) return;
+    saved_once_ = true;
+    if (load_failed_) return;
+    const std::string bytes =
+        join_history_lines(history_save_lines(form.list_items(), form.listorder, form.edit_text()));
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        if (replace_history_file(options.history, bytes)) return;
+        form.show_status(sformat("save of \"%s\" failed; waiting, trying again", {options.history}));
+        Sleep(1000);
+    }
+}
+
+}  // namespace vq

@@ -1,0 +1,30 @@
+// The history list: loaded from the history file into the main window's
+// list once at start-up, and written back at most once per run.
+#pragma once
+
+#include "main/main_window.h"
+#include "options/options.h"
+#include "support/textlist.h"
+
+namespace vq {
+
+class HistoryList {
+  public:
+    // Reads the history file, cleans its lines (options max, length,
+    // leave_short, leave_1 and the delete words) and fills the list newest
+    // first, with progress in the status label; Cancel stops it.  A file
+    // that exists but cannot be read throws, and the history is then never
+    // saved in this run.
+    void loadhistory(TForm1& form, const Options& options, const TextList& deletes);
+    // Writes the list oldest first with the Edit box text as the newest
+    // line; two attempts.  Works once per run, never in the -gui: mode.
+    void savehistory(TForm1& form, const Options& options);
+
+  private:
+    bool saved_once_ = false;
+    // The file existed but could not be read: the list does not hold the
+    // history, and writing it back would destroy the file.
+    bool load_failed_ = false;
+};
+
+}  // namespace vq

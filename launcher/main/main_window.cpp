@@ -1,0 +1,490 @@
+#include "main/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <exception>
+
+#include "main/edit_keys.h"
+#include "main/exec_text.h"
+#include "main/find_back.h"
+#include "main/form.h"
+#include "support/keys.h"
+#include "support/messages.h"
+
+namespace vq {
+
+namespace {
+
+// Posted when the window is first shown: start-up runs from the message
+// loop, once the window is on the screen.
+constexpr UINT WM_APP_STARTUP = WM_APP + 1;
+
+unsigned held_mods() {
+    unsigned m = 0;
+    if (GetKeyState(VK_SHIFT) < 0) m |= kModShift;
+    if (GetKeyState(VK_CONTROL) < 0) m |= kModCtrl;
+    if (GetKeyState(VK_MENU) < 0) m |= kModAlt;
+    return m;
+}
+
+// Lets waiting window events run, except keyboard input, which stays
+// queued until start-up has finished (keys typed ahead then reach the
+// filled-in window in order).
+void process_pending_events() {
+    MSG msg;
+    for (;;) {
+        if (!PeekMessageA(&msg, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) &&
+            !PeekMessageA(&msg, nullptr, WM_KEYLAST + 1, 0xFFFFFFFF, PM_REMOVE))
+            break;
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace
+
+bool TForm1::create(HINSTANCE instance) {
+    if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
+                                  kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
+        return false;
+    if (!create_form_controls(handle(), instance, fonts_)) return false;
+    SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+    list_ = item(ID_ListBox);
+    list_proc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list_, GCLP_WNDPROC));
+    return true;
+}
+
+// The list holds thousands of items, and every message that passes the
+// subclass costs a lookup of its data: item messages, which the subclass
+// never acts on, go to the list box's own procedure directly.
+LRESULT TForm1::list_send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcA(list_proc_, list_, message, wParam, lParam);
+}
+
+// ---- messages of the window ------------------------------------------------
+
+LRESULT TForm1::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = handle();
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
+        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
+        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
+        HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
+        HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+        case WM_APP_STARTUP:
+            FormShow();
+            return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void TForm1::OnSize(HWND, UINT, int, int) {
+    apply_anchors();
+}
+
+void TForm1::OnHScroll(HWND hwnd, HWND, UINT code, int) {
+    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code));
+}
+
+void TForm1::OnVScroll(HWND hwnd, HWND, UINT code, int) {
+    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code));
+}
+
+void TForm1::OnShowWindow(HWND hwnd, BOOL show, UINT status) {
+    if (show && !startup_done_) PostMessageA(hwnd, WM_APP_STARTUP, 0, 0);
+    FORWARD_WM_SHOWWINDOW(hwnd, show, status, DefWindowProcA);
+}
+
+void TForm1::OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized) {
+    // Coming back (after a message box, or from another program) puts the
+    // focus where it was, or into the Edit box; without this it would be on
+    // the window itself and typed keys would go nowhere.
+    if (state == WA_INACTIVE) {
+        HWND f = GetFocus();
+        if (f && IsChild(hwnd, f)) focus_before_ = f;
+    } else if (!minimized) {
+        HWND f = focus_before_;
+        if (!f || !IsWindow(f) || !IsChild(hwnd, f) || !IsWindowVisible(f) || !IsWindowEnabled(f))
+            f = item(ID_Edit);
+        SetFocus(f);
+        return;
+    }
+    FORWARD_WM_ACTIVATE(hwnd, state, other, minimized, DefWindowProcA);
+}
+
+// The controls' notifications, to the handler of each control.
+void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
+    switch (id) {
+        case ID_BitBtn_OK:
+            if (code == BN_CLICKED) BitBtn_OKClick();
+            break;
+        case ID_BitBtn_cancel:
+            if (code == BN_CLICKED) BitBtn_cancelClick();
+            break;
+        case ID_BitBtn_Find:
+            if (code == BN_CLICKED) BitBtn_FindClick();
+            break;
+        case ID_BitBtn_Back:
+            if (code == BN_CLICKED) BitBtn_BackClick();
+            break;
+        case ID_ListBox:
+            if (code == LBN_SELCHANGE) ListBoxClick();
+            if (code == LBN_DBLCLK) ListBoxDblClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm1::OnClose(HWND) {
+    close();
+}
+
+void TForm1::OnDestroy(HWND) {
+    PostQuitMessage(0);
+}
+
+// ---- start-up and close ----------------------------------------------------
+
+void TForm1::FormShow() {
+    if (startup_done_) return;
+    startup_done_ = true;
+    starting_ = true;
+    try {
+        owner_.on_first_show();
+    } catch (...) {
+        finish_startup();
+        throw;
+    }
+    finish_startup();
+}
+
+void TForm1::finish_startup() {
+    starting_ = false;
+    if (held_close_) {
+        // A close (Cancel, or the end of start-up itself) wins over a run.
+        held_close_ = held_run_ = false;
+        close();
+    } else if (held_run_) {
+        held_run_ = false;
+        run_request();
+    }
+}
+
+void TForm1::run_request() {
+    if (held(held_run_)) return;
+    modalresult = mrOk;
+    close();
+}
+
+void TForm1::close() {
+    if (held(held_close_)) return;
+    if (handle()) FormClose();
+}
+
+// Until start-up (and with it the history load) has finished, a run or
+// close request only leaves its mark and is carried out afterwards, so a
+// run never saves a list that is not loaded yet; start-up's own result
+// value does not overwrite a held run.
+bool TForm1::held(bool& request) {
+    if (startup_done_ && !starting_) return false;
+    request = true;
+    return true;
+}
+
+// The close handler.  A close request that arrives while the close path
+// runs (during one of its questions) only ends its run loop.
+void TForm1::FormClose() {
+    if (closing_) {
+        stoprun = true;
+        return;
+    }
+    closing_ = true;
+    stoprun = false;
+    const bool closes = owner_.on_close();
+    closing_ = false;
+    if (closes) DestroyWindow(handle());
+}
+
+// ---- buttons ---------------------------------------------------------------
+
+void TForm1::BitBtn_OKClick() {
+    run_request();
+}
+
+void TForm1::BitBtn_cancelClick() {
+    cancelled = true;
+    modalresult = mrCancel;
+    close();
+}
+
+// Find: asks about each item that holds the Edit box's text, in turn,
+// until the user says yes.
+void TForm1::BitBtn_FindClick() {
+    const std::string what = edit_text();
+    const int n = item_count();
+    for (int i = 0; i < n; ++i) {
+        const std::string text = item_text(i);
+        if (!find_matches(what.c_str(), text.c_str())) continue;
+        list_send(LB_SETCARETINDEX, i, FALSE);
+        list_send(LB_SETSEL, TRUE, i);
+        if (yesnof("is \"%s\" it?", {text})) break;
+    }
+}
+
+// Back: one entry further back in the list (with Shift, one forward), into
+// the Edit box.
+void TForm1::BitBtn_BackClick() {
+    list_send(LB_SETSEL, FALSE, -1);
+    backpos = next_backpos(backpos, GetKeyState(VK_SHIFT) < 0);
+    if (backpos >= 0 && backpos < item_count()) list_send(LB_SETCARETINDEX, backpos, FALSE);
+    ListBoxClick();
+}
+
+// ---- the history list and the Edit box --------------------------------------
+
+// A click, or a selection moved with the keyboard: only a click (or Enter)
+// takes the entry into the Edit box.
+void TForm1::ListBoxClick() {
+    if (!listkeydown) takeselection();
+}
+
+void TForm1::ListBoxDblClick() {
+    takeselection();
+    run_request();
+}
+
+bool TForm1::ListBoxKeyDown(WPARAM key) {
+    if (key == VK_RETURN) {
+        ListBoxClick();
+        return false;
+    }
+    listkeydown = true;
+    return true;
+}
+
+void TForm1::ListBoxKeyUp() {
+    listkeydown = false;
+}
+
+bool TForm1::EditKeyDown(WPARAM& key) {
+    HWND edit = item(ID_Edit);
+    DWORD s = 0, e = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    const EditBoxState box{static_cast<int>(s), static_cast<int>(e - s), GetWindowTextLengthA(edit)};
+    const int k = static_cast<int>(key);
+    const unsigned mods = held_mods();
+    const bool special = k == VK_RETURN || k == VK_DOWN;
+    const bool is_char = !special && (mods == 0 || mods == kModShift) && is_char_key(k);
+    const EditKeyAction a = edit_key_down(k, mods, is_char, box, ctrlq);
+    if (a.run) {
+        run_request();
+        return false;
+    }
+    if (a.focus_list) {
+        SetFocus(item(ID_ListBox));
+        return false;
+    }
+    if (a.clear_text) {
+        set_edit_text("");
+        set_edit_selection(0, 0);
+    }
+    if (a.caret >= 0) set_edit_selection(a.caret, 0);
+    if (a.key == 0) return false;
+    key = static_cast<WPARAM>(a.key);
+    return true;
+}
+
+bool TForm1::EditKeyPress(WPARAM& ch) {
+    if (ch == '\r') {
+        modalresult = mrOk;
+        return false;
+    }
+    if (ch == 1) {
+        // Ctrl+A selects the whole text.  The character itself is kept from
+        // the edit control, which has no use for it.
+        set_edit_selection(0, GetWindowTextLengthA(item(ID_Edit)));
+        return false;
+    }
+    return true;
+}
+
+// The Edit box's keys go to its key handlers first.  Alt combinations
+// arrive as system keys; Enter and Down act whatever modifier keys are
+// held, so they pass the same handler.
+bool TForm1::EditMessage(UINT message, WPARAM& wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return !EditKeyDown(wParam);
+        case WM_CHAR:
+            return !EditKeyPress(wParam);
+        default:
+            return false;
+    }
+}
+
+bool TForm1::ListBoxMessage(UINT message, WPARAM& wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return !ListBoxKeyDown(wParam);
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            ListBoxKeyUp();
+            return false;
+        case WM_CHAR:
+            return wParam == '\r';
+        default:
+            return false;
+    }
+}
+
+template <bool (TForm1::*Filter)(UINT, WPARAM&)>
+LRESULT CALLBACK TForm1::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SubclassProc<Filter>, id);
+    try {
+        if ((reinterpret_cast<TForm1*>(self)->*Filter)(message, wParam)) return 0;
+    } catch (const std::exception& e) {
+        report_failure(e.what());
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool TForm1::selectfirst() {
+    if (item_count() == 0) return false;
+    int cur = static_cast<int>(list_send(LB_GETCARETINDEX, 0, 0));
+    if (cur < 0 || cur >= item_count()) {
+        cur = 0;
+        list_send(LB_SETCARETINDEX, 0, FALSE);
+    }
+    list_send(LB_SETSEL, TRUE, cur);
+    return true;
+}
+
+void TForm1::takeselection() {
+    if (selectfirst()) {
+        const int cur = static_cast<int>(list_send(LB_GETCARETINDEX, 0, 0));
+        set_edit_text(item_text(cur));
+    }
+    SetFocus(item(ID_Edit));
+    set_edit_selection(0, 1000);
+}
+
+void TForm1::getexectext() {
+    exectext = exec_text_of(GetCommandLineA());
+    set_edit_text(exectext);
+}
+
+// ---- control access --------------------------------------------------------
+
+void TForm1::show_status(const std::string& text) {
+    HWND label = item(ID_Label_stat);
+    SetWindowTextA(label, text.c_str());
+    UpdateWindow(label);
+}
+
+bool TForm1::showprogress(std::string_view format, const Args& args) {
+    SetWindowTextA(item(ID_Label_stat), sformat(format, args).c_str());
+    process_pending_events();
+    if (handle()) UpdateWindow(handle());
+    return cancelled;
+}
+
+void TForm1::set_caption(const std::string& text) {
+    SetWindowTextA(handle(), text.c_str());
+}
+
+void TForm1::show_control(int id) {
+    ShowWindow(item(id), SW_SHOWNA);
+    apply_anchors();  // a visible control counts for the scroll range
+}
+
+bool TForm1::checked(int id) const {
+    return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string TForm1::edit_text() const {
+    HWND edit = item(ID_Edit);
+    int n = GetWindowTextLengthA(edit);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(edit, s.data(), n + 1);
+    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return s;
+}
+
+void TForm1::set_edit_text(const std::string& text) {
+    SetWindowTextA(item(ID_Edit), text.c_str());
+}
+
+void TForm1::set_edit_selection(int start, int length) {
+    SendMessageA(item(ID_Edit), EM_SETSEL, start, start + length);
+}
+
+int TForm1::item_count() const {
+    return static_cast<int>(list_send(LB_GETCOUNT, 0, 0));
+}
+
+std::string TForm1::item_text(int index) const {
+    LRESULT n = list_send(LB_GETTEXTLEN, index, 0);
+    if (n == LB_ERR) return {};
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    n = list_send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
+    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return s;
+}
+
+THistEntry* TForm1::item_entry(int index) const {
+    LRESULT d = list_send(LB_GETITEMDATA, index, 0);
+    return d == LB_ERR ? nullptr : reinterpret_cast<THistEntry*>(d);
+}
+
+std::vector<ListItem> TForm1::list_items() const {
+    std::vector<ListItem> items;
+    const int n = item_count();
+    items.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        THistEntry* e = item_entry(i);
+        items.push_back({item_text(i), e ? e->age : -1});
+    }
+    return items;
+}
+
+void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
+    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    list_send(LB_RESETCONTENT, 0, 0);
+    size_t bytes = 0;
+    for (const auto& it : items) bytes += it.first.size() + 1;
+    list_send(LB_INITSTORAGE, items.size(), bytes);
+    for (auto& it : items) {
+        LRESULT i = list_send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(it.first.c_str()));
+        if (i == LB_ERR || i == LB_ERRSPACE) {
+            delete it.second;
+            continue;
+        }
+        list_send(LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(it.second));
+    }
+    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TForm1::removeentry(int index, bool remove) {
+    delete item_entry(index);
+    list_send(LB_SETITEMDATA, index, 0);
+    if (remove) list_send(LB_DELETESTRING, index, 0);
+}
+
+}  // namespace vq

@@ -1,0 +1,162 @@
+// The main window TForm1: the command box, the history list, the status
+// label and the buttons, created from the form table (form.h); a control is
+// found by its ID with item().  The window owns the state its handlers
+// share.  The program that owns the window runs the start-up sequence at
+// its first showing and the close path at its close requests.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "main/form_controls.h"
+#include "main/hist_entry.h"
+#include "main/history_file.h"
+#include "main/window.h"
+#include "support/format.h"
+#include "support/status_display.h"
+
+namespace vq {
+
+// Window result values.
+inline constexpr int mrOk = 1;
+inline constexpr int mrCancel = 2;
+
+class TForm1 : public Window, public StatusDisplay {
+  public:
+    // What the window leaves to the program that owns it.
+    class Owner {
+      public:
+        // The start-up sequence; the window calls it at its first showing.
+        virtual void on_first_show() = 0;
+        // The close path, at every close request; false keeps the window
+        // open.
+        virtual bool on_close() = 0;
+
+      protected:
+        ~Owner() = default;
+    };
+
+    explicit TForm1(Owner& owner) : owner_(owner) {}
+
+    // Creates the window and its controls; nothing is shown yet.
+    bool create(HINSTANCE instance);
+    // The control with this ID (form.h).
+    HWND item(int id) const { return GetDlgItem(handle(), id); }
+
+    // A close request: runs the close handler, which may keep the window
+    // open.  While start-up runs, the request waits until it has finished.
+    void close();
+    // A run request: result value 1, then close.
+    void run_request();
+
+    // Status label: shown and painted at once.
+    void show_status(const std::string& text) override;
+    // Shows the status text, lets waiting window events run (so Cancel
+    // takes effect), repaints the window and returns `cancelled`.
+    bool showprogress(std::string_view format, const Args& args = {});
+    void set_caption(const std::string& text);
+    void show_control(int id);
+    bool checked(int id) const;
+
+    // Edit box.
+    std::string edit_text() const;
+    void set_edit_text(const std::string& text);
+    void set_edit_selection(int start, int length);
+    // `exectext` and the Edit box from the text after -exec on the raw
+    // command line.
+    void getexectext();
+
+    // History list.
+    int item_count() const;
+    std::string item_text(int index) const;
+    THistEntry* item_entry(int index) const;
+    std::vector<ListItem> list_items() const;
+    // Replaces the items; the list takes over the entry objects.
+    void set_items(std::vector<std::pair<std::string, THistEntry*>> items);
+    // Frees the item's entry object; with `remove` the item goes too.
+    void removeentry(int index, bool remove);
+    // Makes the first item current when none is, and selects the current
+    // item; false when the list is empty.
+    bool selectfirst();
+    // The current item into the Edit box, which gets the focus with its
+    // whole text selected.
+    void takeselection();
+
+    // Lays the controls out again (after one was shown or hidden).
+    void apply_anchors() { layout_.apply(handle()); }
+
+    // State the handlers share.
+    bool cancelled = false;       // Cancel pressed, or start-up failed; never cleared
+    int modalresult = 0;          // mrOk runs the command at close, mrCancel does not
+    std::string exectext;         // the -exec text, with a blank on each side
+    int32_t loadcount = 0;        // entries the history load added
+    bool changed = false;         // the list was changed by hand
+    int32_t backpos = 0;          // list position reached with Back
+    std::string comspec;          // the command interpreter
+    unsigned char listorder = 1;  // 0 alphabetical, 1 newest first, 2 alphabetical reversed, 3 oldest first
+    bool stoprun = false;         // a close request arrived during the close path
+
+  private:
+    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSize(HWND hwnd, UINT state, int cx, int cy);
+    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
+    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
+    void OnShowWindow(HWND hwnd, BOOL show, UINT status);
+    void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnClose(HWND hwnd);
+    void OnDestroy(HWND hwnd);
+
+    void FormShow();
+    void FormClose();
+    void finish_startup();
+    bool held(bool& request);
+
+    void BitBtn_OKClick();
+    void BitBtn_cancelClick();
+    void BitBtn_FindClick();
+    void BitBtn_BackClick();
+    void ListBoxClick();
+    void ListBoxDblClick();
+    // Key handlers of the controls: false when the key is swallowed; they
+    // may change the key.
+    bool EditKeyDown(WPARAM& key);
+    bool EditKeyPress(WPARAM& ch);
+    bool ListBoxKeyDown(WPARAM key);
+    void ListBoxKeyUp();
+
+    // The messages of the Edit box and the list that their handlers see
+    // before the control does; true when the control must not see it.
+    bool EditMessage(UINT message, WPARAM& wParam);
+    bool ListBoxMessage(UINT message, WPARAM& wParam);
+    // The subclass procedure of a control, with the form as its reference
+    // data.
+    template <bool (TForm1::*Filter)(UINT, WPARAM&)>
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+
+    // Messages to the history list that only reach its items.
+    LRESULT list_send(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    Owner& owner_;
+    FormFonts fonts_;
+    // The history list and its own window procedure, for item messages.
+    HWND list_ = nullptr;
+    WNDPROC list_proc_ = nullptr;
+    FormLayout layout_;
+    bool listkeydown = false;  // a key other than Enter is down in the list
+    bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
+    bool startup_done_ = false;
+    bool starting_ = false;  // run and close requests wait meanwhile
+    bool held_close_ = false;
+    bool held_run_ = false;
+    bool closing_ = false;         // the close path runs
+    HWND focus_before_ = nullptr;  // the control that had the focus when the window lost it
+};
+
+}  // namespace vq

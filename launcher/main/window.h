@@ -1,0 +1,52 @@
+// The top-level windows of the launcher.  A Window registers its window class, keeps
+// `this` with the window from WM_NCCREATE on, and hands every message to the
+// class that derives from it.  A failure that no handler caught ends that
+// handler and is shown in an error box.
+#pragma once
+
+#include <windows.h>
+
+namespace vq {
+
+class Window {
+  public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Null before the window is created and after it is destroyed.
+    HWND handle() const { return handle_; }
+
+  protected:
+    struct Shape {
+        const char* class_name;
+        const char* caption;
+        DWORD style;
+        int client_width, client_height;
+        int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+        bool app_icon = false;
+    };
+
+    Window() = default;
+    ~Window() = default;
+
+    // Registers the class and creates the window (hidden); false on failure.
+    bool create_window(HINSTANCE instance, const Shape& shape);
+    virtual LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+  private:
+    static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND handle_ = nullptr;
+};
+
+// A window beside the main window: created hidden at program start, and
+// hidden again when the user closes it.
+class SecondaryWindow : public Window {
+  protected:
+    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnClose(HWND hwnd);
+};
+
+// Shows a failure that escaped a message handler.
+void report_failure(const char* what);
+
+}  // namespace vq
