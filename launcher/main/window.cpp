@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "main/resource.h"
 #include "support/messages.h"
 
 namespace vq {
@@ -14,7 +15,10 @@ bool Window::create_window(HINSTANCE instance, const Shape& shape) {
     wc.lpfnWndProc = window_proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    if (shape.app_icon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    if (shape.app_icon) {
+        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VQ));
+        if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    }
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = shape.class_name;
     if (!RegisterClassA(&wc)) return false;
