@@ -1,6 +1,7 @@
 #include "main/history_file.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vq {
 
@@ -30,15 +31,41 @@ std::string join_history_lines(const std::vector<std::string>& lines) {
     return out;
 }
 
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+    return text.substr(b, e - b);
+}
+
+}  // namespace
+
+std::vector<std::string> lines_added_since(std::string_view loaded, std::string_view now) {
+    std::vector<std::string> added;
+    if (now == loaded) return added;
+    std::unordered_set<std::string_view> known;
+    for (std::string_view line : split_history_views(loaded)) known.insert(trimmed(line));
+    for (std::string_view line : split_history_views(now)) {
+        const std::string_view text = trimmed(line);
+        if (text.empty() || !known.insert(text).second) continue;
+        added.emplace_back(line);
+    }
+    return added;
+}
+
 std::vector<std::string> history_save_lines(const std::vector<ListItem>& items, int listorder,
+                                            const std::vector<std::string>& added_since,
                                             const std::string& edit_text) {
     std::vector<ListItem> copy = items;
     if (listorder != 3)
         std::stable_sort(copy.begin(), copy.end(),
                          [](const ListItem& a, const ListItem& b) { return a.age > b.age; });
     std::vector<std::string> lines;
-    lines.reserve(copy.size() + 1);
+    lines.reserve(copy.size() + added_since.size() + 1);
     for (auto& it : copy) lines.push_back(std::move(it.text));
+    lines.insert(lines.end(), added_since.begin(), added_since.end());
     lines.push_back(edit_text);
     return lines;
 }

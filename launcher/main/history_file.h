@@ -22,10 +22,17 @@ struct ListItem {
     int32_t age;
 };
 
+// The lines that another launcher (or an import) added to the history file
+// after this run loaded it: the lines of `now` whose text, trimmed, was not
+// a line of `loaded`, in file order, each once.  Lines this run dropped or
+// deleted were in `loaded`, so they do not come back.
+std::vector<std::string> lines_added_since(std::string_view loaded, std::string_view now);
+
 // The lines to write: the items oldest first (by age, largest first, unless
-// the list is already shown oldest first, order 3), then the Edit text
-// unchanged as the newest line.
+// the list is already shown oldest first, order 3), then the lines others
+// added meanwhile, then the Edit text unchanged as the newest line.
 std::vector<std::string> history_save_lines(const std::vector<ListItem>& items, int listorder,
+                                            const std::vector<std::string>& added_since,
                                             const std::string& edit_text);
 
 }  // namespace vq

@@ -13,7 +13,7 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
     form.loadcount = 0;
     const std::string& path = options.history;
 
-    std::string bytes;
+    std::string& bytes = loaded_bytes_;
     std::vector<std::string_view> lines;
     if (file_exists(path)) {
         try {
@@ -55,8 +55,16 @@ void HistoryList::savehistory(TForm1& form, const Options& options) {
     if (saved_once_ || !options.gui.empty()) return;
     saved_once_ = true;
     if (load_failed_) return;
+    std::vector<std::string> added;
+    if (file_exists(options.history)) {
+        try {
+            added = lines_added_since(loaded_bytes_, read_history_bytes(options.history));
+        } catch (...) {
+            // Unreadable now: the list alone is written, as without others.
+        }
+    }
     const std::string bytes =
-        join_history_lines(history_save_lines(form.list_items(), form.listorder, form.edit_text()));
+        join_history_lines(history_save_lines(form.list_items(), form.listorder, added, form.edit_text()));
     for (int attempt = 1; attempt <= 2; ++attempt) {
         if (replace_history_file(options.history, bytes)) return;
         form.show_status(sformat("save of \"%s\" failed; waiting, trying again", {options.history}));

@@ -17,11 +17,15 @@ class HistoryList {
     // saved in this run.
     void loadhistory(TForm1& form, const Options& options, const TextList& deletes);
     // Writes the list oldest first with the Edit box text as the newest
-    // line; two attempts.  Works once per run, never in the -gui: mode.
+    // line; two attempts.  Lines that another launcher or an import added
+    // to the file since the load are kept, older than the Edit text.  Works
+    // once per run, never in the -gui: mode.
     void savehistory(TForm1& form, const Options& options);
 
   private:
     bool saved_once_ = false;
+    // The file as the load read it, to tell what others added since.
+    std::string loaded_bytes_;
     // The file existed but could not be read: the list does not hold the
     // history, and writing it back would destroy the file.
     bool load_failed_ = false;

@@ -39,12 +39,31 @@ TEST(HistoryFileText, EveryLineEndsInCrLf) {
 TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
     // Shown alphabetically: the save still goes by age, oldest first.
     std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
-    EXPECT_EQ(vq::history_save_lines(items, 0, " run me "), (Lines{"banana", "apple", "cherry", " run me "}));
-    EXPECT_EQ(vq::history_save_lines(items, 1, ""), (Lines{"banana", "apple", "cherry", ""}));
+    EXPECT_EQ(vq::history_save_lines(items, 0, {}, " run me "),
+              (Lines{"banana", "apple", "cherry", " run me "}));
+    EXPECT_EQ(vq::history_save_lines(items, 1, {}, ""), (Lines{"banana", "apple", "cherry", ""}));
     // Order 3 is oldest first already: it is written as shown, not sorted
     // again (these ages would sort the other way).
     std::vector<vq::ListItem> shown = {{"b", 3}, {"a", 7}};
-    EXPECT_EQ(vq::history_save_lines(shown, 3, "c"), (Lines{"b", "a", "c"}));
+    EXPECT_EQ(vq::history_save_lines(shown, 3, {}, "c"), (Lines{"b", "a", "c"}));
+    // What others added since the load goes between the list and the Edit
+    // text.
+    EXPECT_EQ(vq::history_save_lines(items, 1, {"theirs 1", "theirs 2"}, "mine"),
+              (Lines{"banana", "apple", "cherry", "theirs 1", "theirs 2", "mine"}));
+}
+
+TEST(HistoryAddedSinceLoad, OnlyLinesTheLoadDidNotSee) {
+    const std::string loaded = "old one\r\n  dropped  \r\ndeleted by me\r\nkept\r\n";
+    // Unchanged file: nothing was added.
+    EXPECT_TRUE(vq::lines_added_since(loaded, loaded).empty());
+    // Another launcher rewrote the file with its cleaned list and its own
+    // command; an import then appended two lines, one of them twice.  Lines
+    // the load saw (trimmed or not) never come back.
+    const std::string now =
+        "old one\r\ndropped\r\nkept\r\ntheir command\r\n\r\n imported \r\nkept\r\nimported\r\nlast";
+    EXPECT_EQ(vq::lines_added_since(loaded, now), (Lines{"their command", " imported ", "last"}));
+    // A history that did not exist at the load: every line is new.
+    EXPECT_EQ(vq::lines_added_since("", "a\r\nb\r\n"), (Lines{"a", "b"}));
 }
 
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {
