@@ -20,6 +20,16 @@ const char* kHistory =
     "cd \\projects\\alpha\r\n"
     "dir /w\r\n";
 
+// The history with its programs as stand-ins at the head of PATH: running
+// one of them starts nothing of the system's.
+vqtest::Setup withStandIns() {
+    vqtest::Setup setup;
+    setup.history = kHistory;
+    const std::string stub = testsupport::readFile(testsupport::siblingExe("vq_stub.exe"));
+    setup.binFiles = {{"mkdir.exe", stub}, {"notepad.exe", stub}};
+    return setup;
+}
+
 // The main window once start-up has filled the list.
 Window ready(const Vq& vq) {
     Window main = vq.waitMain();
@@ -127,7 +137,7 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
 }
 
 TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
+    Vq vq({}, withStandIns());
     Window main = ready(vq);
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
@@ -227,7 +237,7 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
 }
 
 TEST(VqWindow, ClickCopiesAndDoubleClickRuns) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
+    Vq vq({}, withStandIns());
     Window main = ready(vq);
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
@@ -280,6 +290,10 @@ struct EarlyVq {
     explicit EarlyVq(int lines, int max, bool locked = false) {
         const std::string exe = dir.file("vq.exe");
         CopyFileA(testsupport::siblingExe("vq.exe").c_str(), exe.c_str(), FALSE);
+        // The commands that runs start ("distinct ...", "typed ...") are
+        // stand-ins in the current directory.
+        for (const char* name : {"distinct.exe", "typed.exe"})
+            CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), dir.file(name).c_str(), FALSE);
         std::string h;
         for (int i = 0; i < lines; ++i) h += "distinct command line " + std::to_string(i) + "\r\n";
         history = dir.write("hist.txt", h);
@@ -430,14 +444,26 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
         return gi.hwndFocus ? GetDlgCtrlID(gi.hwndFocus) : 0;
     };
     EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_Edit; }));
-    const int order[] = {vq::ID_ListBox,     vq::ID_BitBtn_cancel, vq::ID_BitBtn_OK, vq::ID_CheckBox_DontSave,
-                         vq::ID_BitBtn_Find, vq::ID_BitBtn_Back,   vq::ID_Edit};
+    // The restore-exec button is hidden without -exec.
+    const int order[] = {vq::ID_ListBox,
+                         vq::ID_BitBtn_cancel,
+                         vq::ID_BitBtn_OK,
+                         vq::ID_CheckBox_DontSave,
+                         vq::ID_BitBtn_Delete,
+                         vq::ID_CheckBox_WaitExec,
+                         vq::ID_BitBtn_Help,
+                         vq::ID_BitBtn_Find,
+                         vq::ID_Checkbox_Debug,
+                         vq::ID_CheckBox_SaveJunk,
+                         vq::ID_BitBtn_Back,
+                         vq::ID_button_wide,
+                         vq::ID_Edit};
     for (int id : order) {
         vq.key(VK_TAB);
         EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; }, 2000)) << id << " " << focus();
     }
     vq.key(VK_TAB, vqtest::shift);
-    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_BitBtn_Back; }, 2000));
+    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_button_wide; }, 2000));
 }
 
 TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
@@ -459,7 +485,7 @@ TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
 }
 
 TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
+    Vq vq({}, withStandIns());
     Window main = ready(vq);
     ASSERT_TRUE(main);
     Window dontsave = main.item(vq::ID_CheckBox_DontSave);
@@ -475,14 +501,12 @@ TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
     EXPECT_FALSE(dontsave.checked());
     EXPECT_TRUE(vq.running());
 
-    vq.key(VK_TAB);  // Find
-    vq.key(VK_TAB);  // Back
-    vq.key(VK_TAB);  // the Edit box
-    vq.type("echo long enough");
+    for (int i = 0; i < 9; ++i) vq.key(VK_TAB);  // round to the Edit box
+    vq.type("mkdir long enough");
     vq.key(VK_RETURN, vqtest::alt);
     EXPECT_EQ(vq.waitExit(), 0);
     const std::string saved = vq.readDataFile("vq.txt");
-    EXPECT_EQ(saved, std::string(kHistory) + "echo long enough\r\n");
+    EXPECT_EQ(saved, std::string(kHistory) + "mkdir long enough\r\n");
 }
 
 TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
@@ -500,15 +524,15 @@ TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     const RECT outer = main.rect(), inner = main.clientRect();
     const int frame_h = (outer.bottom - outer.top) - inner.bottom;
-    // 150 pixels high: the check box below Find (down to 219) is cut off.
+    // 150 pixels high: the check boxes below Find (down to 255) are cut off.
     SetWindowPos(h, nullptr, 0, 0, outer.right - outer.left, frame_h + 150,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(vqtest::waitFor(has_bar));
     EXPECT_EQ(main.clientRect().bottom, 150);
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     SendMessageA(h, WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132 - (219 - 150));
-    EXPECT_EQ(top_of(vq::ID_CheckBox_DontSave), 202 - (219 - 150));
+    EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132 - (255 - 150));
+    EXPECT_EQ(top_of(vq::ID_CheckBox_DontSave), 202 - (255 - 150));
     SendMessageA(h, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     // Large enough again: no bar, everything where it was designed.

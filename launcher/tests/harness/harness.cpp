@@ -304,12 +304,22 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     for (const auto& [name, content] : setup.dataFiles) {
         testsupport::writeFile(dataDir() + "\\" + name, content);
     }
+    for (const auto& [name, content] : setup.workFiles) {
+        testsupport::writeFile(workDir() + "\\" + name, content);
+    }
+    for (const auto& [name, content] : setup.binFiles) {
+        testsupport::writeFile(binDir() + "\\" + name, content);
+    }
 
     std::map<std::string, std::optional<std::string>> env = {
         {"APPDATA", dataDir()},
         {"PATH", binDir() + ";" + systemDirs()},
     };
-    for (const auto& [name, value] : setup.env) env[name] = value;
+    for (auto [name, value] : setup.env) {
+        for (size_t at; value && (at = value->find("{root}")) != std::string::npos;)
+            value->replace(at, 6, root_);
+        env[name] = value;
+    }
     std::string block = testsupport::environmentWith(env);
 
     std::string cmd = testsupport::quoteArg(exePath());

@@ -99,10 +99,13 @@ struct Setup {
     std::optional<std::string> history;               // vq.txt in the APPDATA directory
     std::map<std::string, std::string> programFiles;  // more files beside vq.exe
     std::map<std::string, std::string> dataFiles;     // more files in APPDATA
+    std::map<std::string, std::string> workFiles;     // files in the current directory
+    std::map<std::string, std::string> binFiles;      // files in the head of PATH
     std::vector<std::string> programDirs;             // directories beside vq.exe
     // Environment changes on top of the defaults (APPDATA -> the data
     // directory, PATH -> the bin directory then the system directories);
-    // a value of none removes the variable.
+    // a value of none removes the variable.  "{root}" in a value stands for
+    // the private tree.
     std::map<std::string, std::optional<std::string>> env;
     // Raw argument text appended after the program name; used instead of
     // the argument list when set.
