@@ -30,24 +30,11 @@ vqtest::Setup withStandIns() {
     return setup;
 }
 
-// The main window once start-up has filled the list.
-Window ready(const Vq& vq) {
-    Window main = vq.waitMain();
-    if (!main) return main;
-    Window stat = main.item(vq::ID_Label_stat);
-    const bool ok = vqtest::waitFor([&] {
-        const std::string t = stat.text();
-        return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
-    });
-    EXPECT_TRUE(ok) << "status: " << stat.text();
-    return main;
-}
-
 }  // namespace
 
 TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     EXPECT_EQ(list.items(), (Items{"dir /w", "cd \\projects\\alpha", "mkdir build\\x", "notepad readme.txt",
@@ -73,7 +60,7 @@ TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
 
 TEST(VqWindow, WithoutHistoryTheCaptionSaysEmpty) {
     Vq vq({}, std::nullopt, std::nullopt);
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     EXPECT_EQ(main.text(), "(aa0) " + vq.historyPath() + " (empty)");
     EXPECT_EQ(main.item(vq::ID_Label_stat).text(), "0 entries");
@@ -86,7 +73,7 @@ TEST(VqWindow, WithoutHistoryTheCaptionSaysEmpty) {
 TEST(VqWindow, ExecTextGetsABlankOnEachSideAndTheCaretAtZero) {
     {
         Vq vq({"-exec"}, std::nullopt, std::string(kHistory));
-        Window main = ready(vq);
+        Window main = vq.waitReady();
         ASSERT_TRUE(main);
         Window edit = main.item(vq::ID_Edit);
         EXPECT_EQ(edit.text(), "  ");
@@ -95,7 +82,7 @@ TEST(VqWindow, ExecTextGetsABlankOnEachSideAndTheCaretAtZero) {
     }
     {
         Vq vq({"-exec", "-bug", "make", "all"}, std::nullopt, std::string(kHistory));
-        Window main = ready(vq);
+        Window main = vq.waitReady();
         ASSERT_TRUE(main);
         EXPECT_EQ(main.item(vq::ID_Edit).text(), " -bug make all ");
     }
@@ -106,7 +93,7 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
     setup.history = kHistory;
     setup.rawArgs = "-exec abcdef";
     Vq vq({}, setup);
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit);
     ASSERT_EQ(edit.text(), " abcdef ");
@@ -138,7 +125,7 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
 
 TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
     Vq vq({}, withStandIns());
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     vq.key(VK_DOWN);  // to the list, Edit unchanged
@@ -163,7 +150,7 @@ TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
 
 TEST(VqWindow, FindAsksAboutEachMatchInTurn) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     vq.type("ir");
@@ -197,7 +184,7 @@ TEST(VqWindow, FindAsksAboutEachMatchInTurn) {
 
 TEST(VqWindow, BackStepsThroughTheListAndShiftBackReturns) {
     Vq vq({}, std::nullopt, std::string("long command one\r\nlong command two\r\nlong command three\r\n"));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     auto back = [&](unsigned mods, const std::string& want) {
@@ -218,7 +205,7 @@ TEST(VqWindow, BackStepsThroughTheListAndShiftBackReturns) {
 
 TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     ASSERT_TRUE(SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_READONLY));
     vq.key(VK_RETURN);
@@ -238,17 +225,12 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
 
 TEST(VqWindow, ClickCopiesAndDoubleClickRuns) {
     Vq vq({}, withStandIns());
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
-    RECT item{};
-    SendMessageA(list.handle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
-    PostMessageA(list.handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+    list.clickItem(3);
     EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "notepad readme.txt"; })) << edit.text();
-    PostMessageA(list.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+    list.clickItem(3, true);
     EXPECT_EQ(vq.waitExit(), 0);
     const std::string saved = vq.readDataFile("vq.txt");
     EXPECT_EQ(saved.substr(saved.size() - 20), "notepad readme.txt\r\n");
@@ -402,7 +384,7 @@ TEST(VqWindow, CancelDuringTheLoadEndsWithoutSaving) {
 
 TEST(VqWindow, GuiWithNothingAfterTheColonIsTheNormalMode) {
     Vq vq({"-gui:"}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     EXPECT_EQ(main.item(vq::ID_Edit).text(), "dir /w");
     EXPECT_FALSE(main.item(vq::ID_CheckBox_DontSave).checked());
@@ -435,7 +417,7 @@ TEST(VqWindow, UnreadableHistoryIsReportedAndNeverOverwritten) {
 
 TEST(VqWindow, TabWalksTheControlsInTabOrder) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     auto focus = [&] {
         GUITHREADINFO gi{};
@@ -468,7 +450,7 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
 
 TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit);
     vq.type("ir");
@@ -486,7 +468,7 @@ TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
 
 TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
     Vq vq({}, withStandIns());
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window dontsave = main.item(vq::ID_CheckBox_DontSave);
     for (int i = 0; i < 4; ++i) vq.key(VK_TAB);  // list, Cancel, OK, the check box
@@ -511,7 +493,7 @@ TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
 
 TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     HWND h = main.handle();
     auto top_of = [&](int id) {

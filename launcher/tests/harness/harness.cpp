@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "main/form.h"
 #include "testsupport.h"
 
 namespace vqtest {
@@ -169,6 +170,14 @@ std::vector<int> Window::selectedIndexes() const {
         if (isSelected(i)) out.push_back(i);
     }
     return out;
+}
+
+void Window::clickItem(int index, bool twice) const {
+    RECT item{};
+    SendMessageA(h_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+    PostMessageA(h_, twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(h_, WM_LBUTTONUP, 0, at);
 }
 
 std::pair<int, int> Window::selection() const {
@@ -419,6 +428,20 @@ Window Vq::waitWindow(const std::string& className, unsigned timeoutMs, bool mus
 
 Window Vq::waitMain(unsigned timeoutMs) const {
     return waitWindow("TForm1", timeoutMs);
+}
+
+Window Vq::waitReady(unsigned timeoutMs) const {
+    Window main = waitMain(timeoutMs);
+    if (!main) return main;
+    Window stat = main.item(vq::ID_Label_stat);
+    const bool ok = waitFor(
+        [&] {
+            const std::string t = stat.text();
+            return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
+        },
+        timeoutMs);
+    EXPECT_TRUE(ok) << "status: " << stat.text();
+    return main;
 }
 
 Box Vq::findBox(const std::string& title) const {

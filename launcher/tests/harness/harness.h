@@ -61,6 +61,8 @@ class Window {
     int curSel() const;                // LB_GETCURSEL
     bool isSelected(int index) const;  // LB_GETSEL
     std::vector<int> selectedIndexes() const;
+    // A mouse click on the item (posted), or a double click.
+    void clickItem(int index, bool twice = false) const;
 
     // Edit boxes: selection start and end (EM_GETSEL).
     std::pair<int, int> selection() const;
@@ -147,6 +149,9 @@ class Vq {
                       bool mustBeVisible = true) const;
     // The main window (TForm1), once visible.
     Window waitMain(unsigned timeoutMs = 10000) const;
+    // The main window once start-up has filled the list (the status label
+    // counts the entries); a test failure when it does not.
+    Window waitReady(unsigned timeoutMs = 10000) const;
 
     // Message boxes; an empty title matches any box.
     Box findBox(const std::string& title = "") const;
