@@ -150,7 +150,8 @@ TEST(VqClose, DeleteThenCancelSavesOnlyWhenAsked) {
         vqtest::Setup setup;
         setup.history = kHistory;
         // A script the user edited stays while the stamp is this build's.
-        setup.ini = "[vq]\r\nversion=1/14/2015 13:27:45\r\n";
+        // The on-top timer still runs when the first question comes.
+        setup.ini = "[vq]\r\nversion=1/14/2015 13:27:45\r\nontoptime=40\r\n";
         setup.programFiles["x.bat"] = "user's own";
         Vq vq({}, setup);
         Window main = vq.waitReady();
@@ -165,6 +166,8 @@ TEST(VqClose, DeleteThenCancelSavesOnlyWhenAsked) {
             main.item(vq::ID_BitBtn_Delete).click();
             Box box = vq.waitBox("Confirm");
             EXPECT_EQ(box.message(), "Delete 2 entries");
+            Sleep(400);
+            EXPECT_EQ(GetForegroundWindow(), box.handle());  // the timer leaves the question in front
             box.press(IDNO);
             EXPECT_EQ(list.count(), 5);
             main.item(vq::ID_BitBtn_Delete).click();
