@@ -143,8 +143,9 @@ class TForm1 : public Window, public StatusDisplay {
     void CheckBox_SaveJunkClick();
     void CheckBox_WaitExecClick();
     void Timer_OnTopTimer();
-    // Checking one of the two save boxes clears the other; `guard` keeps
-    // the handler from running inside itself.
+    // Checking one of the two save boxes clears the other.  `guard` turns
+    // away a call that arrives while the handler runs (clearing with
+    // BM_SETCHECK sends no click, so today none does).
     void exclude_check(int clicked, int other, bool& guard);
     // The Edit box gets the focus back with its selection as it was.
     void refocusedit();
