@@ -32,4 +32,15 @@ bool App::on_close() {
     return closedown(state_);
 }
 
+void App::on_help() {
+    HWND help = state_.helpf.handle();
+    if (!help) return;
+    if (!IsWindowVisible(help)) {
+        ShowWindow(help, SW_SHOW);
+        return;
+    }
+    if (IsIconic(help)) ShowWindow(help, SW_RESTORE);
+    SetForegroundWindow(help);
+}
+
 }  // namespace vq

@@ -24,6 +24,7 @@ class App : public TForm1::Owner {
   private:
     void on_first_show() override;
     bool on_close() override;
+    void on_help() override;
 
     HINSTANCE instance_;
     AppState state_;

@@ -17,7 +17,7 @@ namespace vq {
 
 struct AppState {
     AppState(TForm1::Owner& owner, std::string options_file)
-        : options_path(std::move(options_file)), form1(owner) {}
+        : options_path(std::move(options_file)), form1(owner, options) {}
 
     Options options;
     const std::string options_path;  // vq.ini in the program directory

@@ -18,8 +18,12 @@ bool closedown(AppState& app) {
         }
         if (!form.checked(ID_CheckBox_DontSave)) app.history.savehistory(form, app.options);
     } else {
-        // The Edit text does not become a history line.
-        form.set_edit_text("");
+        // With "Save anyway" the list counts as changed and the Edit text
+        // may become its newest line; otherwise the Edit text is dropped.
+        if (form.checked(ID_CheckBox_SaveJunk))
+            form.changed = true;
+        else
+            form.set_edit_text("");
         if (form.changed && yesnof("Save list anyway?")) app.history.savehistory(form, app.options);
     }
     cleanup(app);

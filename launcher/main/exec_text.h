@@ -6,8 +6,9 @@
 
 namespace vq {
 
-// The text after the first "-exec" on the raw command line (at most 5000
-// characters), trimmed of blanks at both ends; empty when there is none.
+// The text after the first "-exec" that follows the program name on the
+// raw command line (at most 5000 characters), trimmed of blanks at both
+// ends; empty when there is none.
 std::string exec_text_of(const std::string& command_line);
 
 }  // namespace vq

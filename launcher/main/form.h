@@ -24,6 +24,18 @@ enum ControlId : int {
     ID_CheckBox_DontSave = 103,
     ID_BitBtn_Find = 104,
     ID_BitBtn_Back = 105,
+    ID_BitBtn_restoreexec = 120,
+    ID_BitBtn_Delete = 121,
+    ID_CheckBox_WaitExec = 122,
+    ID_BitBtn_Help = 123,
+    ID_Checkbox_Debug = 124,
+    ID_CheckBox_SaveJunk = 125,
+    ID_button_wide = 126,
+};
+
+// Timer IDs of the main window.
+enum TimerId : unsigned {
+    ID_Timer_OnTop = 1,  // 100 ms: pulls the window to the front for `ontoptime` ticks
 };
 
 enum class ControlKind { Edit, ListBox, Label, Button, CheckBox };

@@ -9,6 +9,7 @@
 #include "main/exec_text.h"
 #include "main/find_back.h"
 #include "main/form.h"
+#include "main/wide_window.h"
 #include "support/keys.h"
 #include "support/messages.h"
 
@@ -80,6 +81,7 @@ LRESULT TForm1::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
         HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         case WM_APP_STARTUP:
@@ -142,9 +144,37 @@ void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
             if (code == LBN_SELCHANGE) ListBoxClick();
             if (code == LBN_DBLCLK) ListBoxDblClick();
             break;
+        case ID_BitBtn_Delete:
+            if (code == BN_CLICKED) BitBtn_DeleteClick();
+            break;
+        case ID_BitBtn_restoreexec:
+            if (code == BN_CLICKED) BitBtn_restoreexecClick();
+            break;
+        case ID_BitBtn_Help:
+            if (code == BN_CLICKED) BitBtn_HelpClick();
+            break;
+        case ID_button_wide:
+            if (code == BN_CLICKED) button_wideClick();
+            break;
+        case ID_Checkbox_Debug:
+            if (code == BN_CLICKED) Checkbox_DebugClick();
+            break;
+        case ID_CheckBox_DontSave:
+            if (code == BN_CLICKED) CheckBox_DontSaveClick();
+            break;
+        case ID_CheckBox_SaveJunk:
+            if (code == BN_CLICKED) CheckBox_SaveJunkClick();
+            break;
+        case ID_CheckBox_WaitExec:
+            if (code == BN_CLICKED) CheckBox_WaitExecClick();
+            break;
         default:
             break;
     }
+}
+
+void TForm1::OnTimer(HWND, UINT id) {
+    if (id == ID_Timer_OnTop) Timer_OnTopTimer();
 }
 
 void TForm1::OnClose(HWND) {
@@ -206,6 +236,8 @@ bool TForm1::held(bool& request) {
 // The close handler.  A close request that arrives while the close path
 // runs (during one of its questions) only ends its run loop.
 void TForm1::FormClose() {
+    // Nothing pulls the window in front of what the run starts.
+    disable_ontop_timer();
     if (closing_) {
         stoprun = true;
         return;
@@ -250,6 +282,103 @@ void TForm1::BitBtn_BackClick() {
     backpos = next_backpos(backpos, GetKeyState(VK_SHIFT) < 0);
     if (backpos >= 0 && backpos < item_count()) list_send(LB_SETCARETINDEX, backpos, FALSE);
     ListBoxClick();
+}
+
+// Delete: the selected entries leave the list, after a question; the file
+// changes only if the list is saved later.
+void TForm1::BitBtn_DeleteClick() {
+    const int selected = static_cast<int>(list_send(LB_GETSELCOUNT, 0, 0));
+    if (selected <= 0 || !yesnof("Delete %d entries", {selected})) return;
+    changed = true;
+    for (int i = item_count() - 1; i >= 0; --i)
+        if (list_send(LB_GETSEL, i, 0) > 0) removeentry(i, true);
+}
+
+// Restore exec: the -exec text back into the Edit box, the caret before it.
+void TForm1::BitBtn_restoreexecClick() {
+    SetFocus(item(ID_Edit));
+    set_edit_text(exectext);
+    set_edit_selection(0, 0);
+}
+
+void TForm1::BitBtn_HelpClick() {
+    owner_.on_help();
+}
+
+// Wide: the window takes `widepercent` of the screen width (only if that is
+// wider); unwide gives it its width back.
+void TForm1::button_wideClick() {
+    HWND hwnd = handle();
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int height = r.bottom - r.top;
+    if (savedwidth_ == 0) {
+        const WindowSpan now{r.left, r.right - r.left};
+        const auto wide = widened(GetSystemMetrics(SM_CXSCREEN), options_.widepercent, now);
+        if (!wide) return;
+        savedwidth_ = now.width;
+        SetWindowPos(hwnd, nullptr, wide->left, r.top, wide->width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowTextA(item(ID_button_wide), "unw&ide");
+        refocusedit();
+        // The caret where the selection began, and the box scrolled back
+        // toward the start of the text.
+        DWORD start = 0;
+        SendMessageA(item(ID_Edit), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+        set_edit_selection(0, 0);
+        set_edit_selection(static_cast<int>(start), 0);
+    } else {
+        SetWindowPos(hwnd, nullptr, 0, 0, savedwidth_, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        savedwidth_ = 0;
+        SetWindowTextA(item(ID_button_wide), "w&ide");
+    }
+}
+
+void TForm1::Checkbox_DebugClick() {
+    options_.bug = checked(ID_Checkbox_Debug);
+}
+
+void TForm1::CheckBox_DontSaveClick() {
+    exclude_check(ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, in_dontsave_click_);
+}
+
+void TForm1::CheckBox_SaveJunkClick() {
+    exclude_check(ID_CheckBox_SaveJunk, ID_CheckBox_DontSave, in_savejunk_click_);
+}
+
+void TForm1::exclude_check(int clicked, int other, bool& guard) {
+    if (guard) return;
+    guard = true;
+    if (checked(clicked)) set_checked(other, false);
+    guard = false;
+}
+
+void TForm1::CheckBox_WaitExecClick() {
+    refocusedit();
+}
+
+// The first tick takes the count from `ontoptime`; the last one stops the
+// timer.  While a message box of the launcher is open the window stays
+// where it is, so that the box is not hidden behind it.
+void TForm1::Timer_OnTopTimer() {
+    if (ontopcount_ < 0) ontopcount_ = options_.ontoptime;
+    if (--ontopcount_ <= 0) disable_ontop_timer();
+    if (IsWindowEnabled(handle())) SetForegroundWindow(handle());
+}
+
+void TForm1::enable_ontop_timer() {
+    SetTimer(handle(), ID_Timer_OnTop, 100, nullptr);
+}
+
+void TForm1::disable_ontop_timer() {
+    if (handle()) KillTimer(handle(), ID_Timer_OnTop);
+}
+
+void TForm1::refocusedit() {
+    HWND edit = item(ID_Edit);
+    DWORD s = 0, e = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    SetFocus(edit);
+    set_edit_selection(static_cast<int>(s), static_cast<int>(e - s));
 }
 
 // ---- the history list and the Edit box --------------------------------------
@@ -387,6 +516,7 @@ void TForm1::takeselection() {
 void TForm1::getexectext() {
     exectext = exec_text_of(GetCommandLineA());
     set_edit_text(exectext);
+    show_control(ID_BitBtn_restoreexec);
 }
 
 // ---- control access --------------------------------------------------------
@@ -415,6 +545,10 @@ void TForm1::show_control(int id) {
 
 bool TForm1::checked(int id) const {
     return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TForm1::set_checked(int id, bool on) {
+    SendMessageA(item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::string TForm1::edit_text() const {

@@ -17,6 +17,7 @@
 #include "main/hist_entry.h"
 #include "main/history_file.h"
 #include "main/window.h"
+#include "options/options.h"
 #include "support/format.h"
 #include "support/status_display.h"
 
@@ -36,12 +37,17 @@ class TForm1 : public Window, public StatusDisplay {
         // The close path, at every close request; false keeps the window
         // open.
         virtual bool on_close() = 0;
+        // The Help button: shows the help window, or brings it to the
+        // front when it is open.
+        virtual void on_help() = 0;
 
       protected:
         ~Owner() = default;
     };
 
-    explicit TForm1(Owner& owner) : owner_(owner) {}
+    // The options record: the debug box sets `bug`, the wide button reads
+    // `widepercent`, the on-top timer `ontoptime`.
+    TForm1(Owner& owner, Options& options) : owner_(owner), options_(options) {}
 
     // Creates the window and its controls; nothing is shown yet.
     bool create(HINSTANCE instance);
@@ -62,13 +68,19 @@ class TForm1 : public Window, public StatusDisplay {
     void set_caption(const std::string& text);
     void show_control(int id);
     bool checked(int id) const;
+    void set_checked(int id, bool on);
+
+    // The on-top timer: pulls the window to the front `ontoptime` times,
+    // 100 ms apart.  Disabled before anything is started or closed.
+    void enable_ontop_timer();
+    void disable_ontop_timer();
 
     // Edit box.
     std::string edit_text() const;
     void set_edit_text(const std::string& text);
     void set_edit_selection(int start, int length);
     // `exectext` and the Edit box from the text after -exec on the raw
-    // command line.
+    // command line; the restore-exec button is shown.
     void getexectext();
 
     // History list.
@@ -109,6 +121,7 @@ class TForm1 : public Window, public StatusDisplay {
     void OnShowWindow(HWND hwnd, BOOL show, UINT status);
     void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnTimer(HWND hwnd, UINT id);
     void OnClose(HWND hwnd);
     void OnDestroy(HWND hwnd);
 
@@ -121,6 +134,21 @@ class TForm1 : public Window, public StatusDisplay {
     void BitBtn_cancelClick();
     void BitBtn_FindClick();
     void BitBtn_BackClick();
+    void BitBtn_DeleteClick();
+    void BitBtn_restoreexecClick();
+    void BitBtn_HelpClick();
+    void button_wideClick();
+    void Checkbox_DebugClick();
+    void CheckBox_DontSaveClick();
+    void CheckBox_SaveJunkClick();
+    void CheckBox_WaitExecClick();
+    void Timer_OnTopTimer();
+    // Checking one of the two save boxes clears the other.  `guard` turns
+    // away a call that arrives while the handler runs (clearing with
+    // BM_SETCHECK sends no click, so today none does).
+    void exclude_check(int clicked, int other, bool& guard);
+    // The Edit box gets the focus back with its selection as it was.
+    void refocusedit();
     void ListBoxClick();
     void ListBoxDblClick();
     // Key handlers of the controls: false when the key is swallowed; they
@@ -144,6 +172,7 @@ class TForm1 : public Window, public StatusDisplay {
     LRESULT list_send(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     Owner& owner_;
+    Options& options_;
     FormFonts fonts_;
     // The history list and its own window procedure, for item messages.
     HWND list_ = nullptr;
@@ -155,7 +184,11 @@ class TForm1 : public Window, public StatusDisplay {
     bool starting_ = false;  // run and close requests wait meanwhile
     bool held_close_ = false;
     bool held_run_ = false;
-    bool closing_ = false;         // the close path runs
+    bool closing_ = false;     // the close path runs
+    int32_t savedwidth_ = 0;   // the width before widening; 0 while not widened
+    int32_t ontopcount_ = -1;  // on-top ticks left; negative before the first
+    bool in_dontsave_click_ = false;
+    bool in_savejunk_click_ = false;
     HWND focus_before_ = nullptr;  // the control that had the focus when the window lost it
 };
 

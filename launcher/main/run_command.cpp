@@ -1,12 +1,46 @@
 #include "main/run_command.h"
 
+#include <windows.h>
+
+#include "code/process_runner.h"
 #include "main/app_state.h"
+#include "main/command_line.h"
+#include "main/debug_confirm.h"
+#include "main/form.h"
+#include "support/command_words.h"
+#include "support/messages.h"
+#include "support/program_lookup.h"
 #include "support/textops.h"
 
 namespace vq {
 
 RunOutcome runcommand(AppState& app) {
-    return ::trim_blanks(app.form1.edit_text()).empty() ? RunOutcome::stay : RunOutcome::done;
+    TForm1& form = app.form1;
+    const Options& options = app.options;
+
+    const std::string command = ::trim_blanks(form.edit_text());
+    if (command.empty()) return RunOutcome::stay;
+    std::string word, rest;
+    split_command(command, word, rest);
+    const ProgramClass program = resolveprogram(
+        ::unquote(word), options.builtin_list, [](const std::string& name) { return x_in_path(name, false); },
+        exists_unquoted);
+    if (!program.found && !yesnof("Couldn't find \"%s\"; go ahead?", {program.program}))
+        return RunOutcome::stay;
+
+    const bool repeat_key = form.checked(ID_CheckBox_WaitExec);
+    const StartPlan plan = plan_start(command, rest, program, form.comspec, options.vqargs, repeat_key);
+    if (options.bug && !confirm_exec(form.handle(), plan.application, plan.command_line))
+        return RunOutcome::done;
+
+    // "Don't save" holds for this save as well as for the one after the run
+    // loop.
+    if (!form.checked(ID_CheckBox_DontSave)) app.history.savehistory(form, options);
+    form.disable_ontop_timer();
+    MSWINDOWS_exec(plan.application, plan.command_line, options.no_nil);
+    // A negative pause from the options file would be taken as days.
+    if (options.apres_exec > 0) Sleep(static_cast<DWORD>(options.apres_exec));
+    return repeat_key && !plan.repeat_script ? RunOutcome::askrepeat : RunOutcome::done;
 }
 
 }  // namespace vq

@@ -12,8 +12,12 @@ enum class RunOutcome {
     askrepeat,  // a command was started: ask whether to run it again
 };
 
-// An empty command (blanks only) keeps the window open; any other ends the
-// run loop, and the close path saves it as the newest history line.
+// Trims the Edit box's command, resolves its first word on the search path
+// (asking when it is not found), starts it directly, through the command
+// interpreter or through the repeat-loop script (in debug mode after a
+// confirmation that also puts the command on the clipboard), saves the
+// history and waits `apres_exec` milliseconds.  An empty command, or No to
+// the not-found question, keeps the window open.
 RunOutcome runcommand(AppState& app);
 
 }  // namespace vq

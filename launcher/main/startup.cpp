@@ -1,5 +1,7 @@
 #include "main/startup.h"
 
+#include "code/stuffhistory.h"
+#include "code/usage.h"
 #include "main/app_state.h"
 #include "main/form.h"
 #include "options/parseargs.h"
@@ -24,16 +26,23 @@ void startup(AppState& app) {
         form.close();
         return;
     }
+    form.set_checked(ID_Checkbox_Debug, options.bug);
     form.backpos = options.exec ? -1 : 0;
 
     if (!options.gui.empty()) {
         // A -gui: run neither loads nor saves the history, and ends here.
-        SendMessageA(form.item(ID_CheckBox_DontSave), BM_SETCHECK, BST_CHECKED, 0);
+        form.set_checked(ID_CheckBox_DontSave, true);
         form.close();
         return;
     }
     if (!options.stuff.empty()) {
-        // A -stuff run ends here.
+        // A -stuff run imports the captured history and ends, whether or
+        // not the import went through.
+        const std::string failure = stuffhistory(options);
+        if (!failure.empty()) {
+            showusage(command_args(), "%s", {failure});
+            form.cancelled = true;
+        }
         form.close();
         return;
     }
@@ -55,6 +64,7 @@ void startup(AppState& app) {
         form.takeselection();
     }
     if (options.beep > 0 && options.beepwav.empty()) MessageBeep(MB_ICONEXCLAMATION);
+    if (options.ontoptime > 0) form.enable_ontop_timer();
 }
 
 }  // namespace vq

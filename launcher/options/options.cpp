@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "options/inivalues.h"
+#include "options/makebats.h"
 #include "options/options.h"
 #include "support/files.h"
 #include "support/messages.h"
@@ -88,6 +89,9 @@ bool getoptions(const std::string& path, Options& options, TextList& deletes, Te
     flush_profile(path);
     options.widepercent = read_int(path, "widepercent", options.widepercent);
     options.ontoptime = read_int(path, "ontoptime", options.ontoptime);
+
+    // The scripts live beside the options file, in the program directory.
+    vq::makebats(options, directory_of(path));
 
     options.builtin_list = split_comma_text(lower_locale(options.builtins));
     return true;

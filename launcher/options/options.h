@@ -44,8 +44,9 @@ struct Options {
 std::string data_dir();
 
 // Fills `options`, `deletes` and `favorites` from the options file at
-// `path` and builds builtin_list.  False only when there is no options file
-// path at all.
+// `path`, writes the history-capture and repeat-loop scripts beside it
+// when they are missing or the stamp changed, and builds builtin_list.  False only when there is no options
+// file path at all.
 bool getoptions(const std::string& path, Options& options, TextList& deletes, TextList& favorites);
 // Writes "version" = build_stamp into section "vq": three attempts with
 // "putoptions failures: %d" shown between them and 500 ms waits, then an

@@ -15,6 +15,11 @@ TEST(ExecText, TextAfterTheFirstExecTrimmed) {
     EXPECT_EQ(exec_text_of("vq.exe -execute"), "ute");  // no word boundary is looked for
 }
 
+TEST(ExecText, TheProgramsOwnPathIsPassedOver) {
+    EXPECT_EQ(exec_text_of("\"c:\\my -exec tools\\vq.exe\" -exec make"), "make");
+    EXPECT_EQ(exec_text_of("c:\\run-exec\\vq.exe -exec make"), "make");
+}
+
 TEST(ExecText, CaseMattersAndNothingFoundGivesNothing) {
     EXPECT_EQ(exec_text_of("vq.exe -EXEC make"), "");
     EXPECT_EQ(exec_text_of(""), "");

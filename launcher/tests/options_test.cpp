@@ -51,8 +51,10 @@ TEST_F(OptionsFile, NoFileGivesEveryDefault) {
     EXPECT_FALSE(options.leave_1);
     EXPECT_FALSE(options.bug);
     EXPECT_FALSE(options.no_nil);
-    EXPECT_EQ(options.x, "x.bat");
-    EXPECT_EQ(options.vqargs, "vqargs.bat");
+    // The scripts were written beside the options file.
+    EXPECT_EQ(options.x, dir.file("x.bat"));
+    EXPECT_EQ(options.vqargs, dir.file("vqargs.bat"));
+    EXPECT_TRUE(testsupport::fileExists(options.vqargs));
     EXPECT_EQ(options.batch, "batch.exe");
     EXPECT_EQ(options.version, "");
     EXPECT_EQ(options.apres_exec, 500);

@@ -1,5 +1,5 @@
-// Decisions of the command box's keys, the Back position, Find's match and
-// the anchoring of the form's controls.
+// Decisions of the command box's keys, the Back position, Find's match,
+// the anchoring of the form's controls and the widened window.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,6 +8,7 @@
 #include "main/edit_keys.h"
 #include "main/find_back.h"
 #include "main/form.h"
+#include "main/wide_window.h"
 
 using namespace vq;
 
@@ -137,11 +138,23 @@ TEST(FormAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
 
 TEST(FormAnchors, ScrollRangeCountsVisibleControlsKeptAtTheTopOrLeft) {
     auto all = [](int) { return true; };
-    // The check box under Find ends lowest; nothing keeps to the left edge
-    // only, so the window never needs to scroll sideways.
-    EXPECT_EQ(auto_scroll_range(true, all), 219);
+    // The debug check box ends lowest; nothing keeps to the left edge only,
+    // so the window never needs to scroll sideways.
+    EXPECT_EQ(auto_scroll_range(true, all), 255);
     EXPECT_EQ(auto_scroll_range(false, all), 0);
-    auto no_box = [](int id) { return id != ID_CheckBox_DontSave; };
+    auto no_box = [](int id) {
+        return id != ID_CheckBox_DontSave && id != ID_Checkbox_Debug && id != ID_CheckBox_SaveJunk;
+    };
     EXPECT_EQ(auto_scroll_range(true, no_box), 157);  // Find
     EXPECT_EQ(auto_scroll_range(true, [](int) { return false; }), 0);
+}
+
+TEST(WideWindow, APercentageOfTheScreenKeptOnIt) {
+    const auto wide = widened(1024, 75, {100, 437});
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->width, 768);
+    EXPECT_EQ(wide->left, 100);
+    EXPECT_EQ(widened(1024, 75, {500, 437})->left, 1024 - 768);         // would leave the screen
+    EXPECT_FALSE(widened(1024, 30, {100, 437}));                        // narrower: nothing happens
+    EXPECT_EQ(widened(1024, 2100000000, {0, 437})->width, 2147483647);  // no wrap-around
 }

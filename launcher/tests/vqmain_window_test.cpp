@@ -20,24 +20,21 @@ const char* kHistory =
     "cd \\projects\\alpha\r\n"
     "dir /w\r\n";
 
-// The main window once start-up has filled the list.
-Window ready(const Vq& vq) {
-    Window main = vq.waitMain();
-    if (!main) return main;
-    Window stat = main.item(vq::ID_Label_stat);
-    const bool ok = vqtest::waitFor([&] {
-        const std::string t = stat.text();
-        return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
-    });
-    EXPECT_TRUE(ok) << "status: " << stat.text();
-    return main;
+// The history with its programs as stand-ins at the head of PATH: running
+// one of them starts nothing of the system's.
+vqtest::Setup withStandIns() {
+    vqtest::Setup setup;
+    setup.history = kHistory;
+    const std::string stub = testsupport::readFile(testsupport::siblingExe("vq_stub.exe"));
+    setup.binFiles = {{"mkdir.exe", stub}, {"notepad.exe", stub}};
+    return setup;
 }
 
 }  // namespace
 
 TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     EXPECT_EQ(list.items(), (Items{"dir /w", "cd \\projects\\alpha", "mkdir build\\x", "notepad readme.txt",
@@ -63,7 +60,7 @@ TEST(VqWindow, StartsWithTheMostRecentCommandSelected) {
 
 TEST(VqWindow, WithoutHistoryTheCaptionSaysEmpty) {
     Vq vq({}, std::nullopt, std::nullopt);
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     EXPECT_EQ(main.text(), "(aa0) " + vq.historyPath() + " (empty)");
     EXPECT_EQ(main.item(vq::ID_Label_stat).text(), "0 entries");
@@ -76,7 +73,7 @@ TEST(VqWindow, WithoutHistoryTheCaptionSaysEmpty) {
 TEST(VqWindow, ExecTextGetsABlankOnEachSideAndTheCaretAtZero) {
     {
         Vq vq({"-exec"}, std::nullopt, std::string(kHistory));
-        Window main = ready(vq);
+        Window main = vq.waitReady();
         ASSERT_TRUE(main);
         Window edit = main.item(vq::ID_Edit);
         EXPECT_EQ(edit.text(), "  ");
@@ -85,7 +82,7 @@ TEST(VqWindow, ExecTextGetsABlankOnEachSideAndTheCaretAtZero) {
     }
     {
         Vq vq({"-exec", "-bug", "make", "all"}, std::nullopt, std::string(kHistory));
-        Window main = ready(vq);
+        Window main = vq.waitReady();
         ASSERT_TRUE(main);
         EXPECT_EQ(main.item(vq::ID_Edit).text(), " -bug make all ");
     }
@@ -96,7 +93,7 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
     setup.history = kHistory;
     setup.rawArgs = "-exec abcdef";
     Vq vq({}, setup);
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit);
     ASSERT_EQ(edit.text(), " abcdef ");
@@ -127,8 +124,8 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
 }
 
 TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Vq vq({}, withStandIns());
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     vq.key(VK_DOWN);  // to the list, Edit unchanged
@@ -153,7 +150,7 @@ TEST(VqWindow, ListKeysPickACommandAndTheSaveWritesItLast) {
 
 TEST(VqWindow, FindAsksAboutEachMatchInTurn) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     vq.type("ir");
@@ -187,7 +184,7 @@ TEST(VqWindow, FindAsksAboutEachMatchInTurn) {
 
 TEST(VqWindow, BackStepsThroughTheListAndShiftBackReturns) {
     Vq vq({}, std::nullopt, std::string("long command one\r\nlong command two\r\nlong command three\r\n"));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
     auto back = [&](unsigned mods, const std::string& want) {
@@ -208,7 +205,7 @@ TEST(VqWindow, BackStepsThroughTheListAndShiftBackReturns) {
 
 TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     ASSERT_TRUE(SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_READONLY));
     vq.key(VK_RETURN);
@@ -227,18 +224,13 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
 }
 
 TEST(VqWindow, ClickCopiesAndDoubleClickRuns) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Vq vq({}, withStandIns());
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit), list = main.item(vq::ID_ListBox);
-    RECT item{};
-    SendMessageA(list.handle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
-    PostMessageA(list.handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+    list.clickItem(3);
     EXPECT_TRUE(vqtest::waitFor([&] { return edit.text() == "notepad readme.txt"; })) << edit.text();
-    PostMessageA(list.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list.handle(), WM_LBUTTONUP, 0, at);
+    list.clickItem(3, true);
     EXPECT_EQ(vq.waitExit(), 0);
     const std::string saved = vq.readDataFile("vq.txt");
     EXPECT_EQ(saved.substr(saved.size() - 20), "notepad readme.txt\r\n");
@@ -280,6 +272,10 @@ struct EarlyVq {
     explicit EarlyVq(int lines, int max, bool locked = false) {
         const std::string exe = dir.file("vq.exe");
         CopyFileA(testsupport::siblingExe("vq.exe").c_str(), exe.c_str(), FALSE);
+        // The commands that runs start ("distinct ...", "typed ...") are
+        // stand-ins in the current directory.
+        for (const char* name : {"distinct.exe", "typed.exe"})
+            CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), dir.file(name).c_str(), FALSE);
         std::string h;
         for (int i = 0; i < lines; ++i) h += "distinct command line " + std::to_string(i) + "\r\n";
         history = dir.write("hist.txt", h);
@@ -388,7 +384,7 @@ TEST(VqWindow, CancelDuringTheLoadEndsWithoutSaving) {
 
 TEST(VqWindow, GuiWithNothingAfterTheColonIsTheNormalMode) {
     Vq vq({"-gui:"}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     EXPECT_EQ(main.item(vq::ID_Edit).text(), "dir /w");
     EXPECT_FALSE(main.item(vq::ID_CheckBox_DontSave).checked());
@@ -421,7 +417,7 @@ TEST(VqWindow, UnreadableHistoryIsReportedAndNeverOverwritten) {
 
 TEST(VqWindow, TabWalksTheControlsInTabOrder) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     auto focus = [&] {
         GUITHREADINFO gi{};
@@ -430,19 +426,31 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
         return gi.hwndFocus ? GetDlgCtrlID(gi.hwndFocus) : 0;
     };
     EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_Edit; }));
-    const int order[] = {vq::ID_ListBox,     vq::ID_BitBtn_cancel, vq::ID_BitBtn_OK, vq::ID_CheckBox_DontSave,
-                         vq::ID_BitBtn_Find, vq::ID_BitBtn_Back,   vq::ID_Edit};
+    // The restore-exec button is hidden without -exec.
+    const int order[] = {vq::ID_ListBox,
+                         vq::ID_BitBtn_cancel,
+                         vq::ID_BitBtn_OK,
+                         vq::ID_CheckBox_DontSave,
+                         vq::ID_BitBtn_Delete,
+                         vq::ID_CheckBox_WaitExec,
+                         vq::ID_BitBtn_Help,
+                         vq::ID_BitBtn_Find,
+                         vq::ID_Checkbox_Debug,
+                         vq::ID_CheckBox_SaveJunk,
+                         vq::ID_BitBtn_Back,
+                         vq::ID_button_wide,
+                         vq::ID_Edit};
     for (int id : order) {
         vq.key(VK_TAB);
         EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; }, 2000)) << id << " " << focus();
     }
     vq.key(VK_TAB, vqtest::shift);
-    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_BitBtn_Back; }, 2000));
+    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_button_wide; }, 2000));
 }
 
 TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit);
     vq.type("ir");
@@ -459,8 +467,8 @@ TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {
 }
 
 TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
-    Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Vq vq({}, withStandIns());
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window dontsave = main.item(vq::ID_CheckBox_DontSave);
     for (int i = 0; i < 4; ++i) vq.key(VK_TAB);  // list, Cancel, OK, the check box
@@ -475,19 +483,17 @@ TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
     EXPECT_FALSE(dontsave.checked());
     EXPECT_TRUE(vq.running());
 
-    vq.key(VK_TAB);  // Find
-    vq.key(VK_TAB);  // Back
-    vq.key(VK_TAB);  // the Edit box
-    vq.type("echo long enough");
+    for (int i = 0; i < 9; ++i) vq.key(VK_TAB);  // round to the Edit box
+    vq.type("mkdir long enough");
     vq.key(VK_RETURN, vqtest::alt);
     EXPECT_EQ(vq.waitExit(), 0);
     const std::string saved = vq.readDataFile("vq.txt");
-    EXPECT_EQ(saved, std::string(kHistory) + "echo long enough\r\n");
+    EXPECT_EQ(saved, std::string(kHistory) + "mkdir long enough\r\n");
 }
 
 TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
     Vq vq({}, std::nullopt, std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     HWND h = main.handle();
     auto top_of = [&](int id) {
@@ -500,15 +506,15 @@ TEST(VqWindow, AWindowSmallerThanItsControlsScrolls) {
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     const RECT outer = main.rect(), inner = main.clientRect();
     const int frame_h = (outer.bottom - outer.top) - inner.bottom;
-    // 150 pixels high: the check box below Find (down to 219) is cut off.
+    // 150 pixels high: the check boxes below Find (down to 255) are cut off.
     SetWindowPos(h, nullptr, 0, 0, outer.right - outer.left, frame_h + 150,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(vqtest::waitFor(has_bar));
     EXPECT_EQ(main.clientRect().bottom, 150);
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     SendMessageA(h, WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132 - (219 - 150));
-    EXPECT_EQ(top_of(vq::ID_CheckBox_DontSave), 202 - (219 - 150));
+    EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132 - (255 - 150));
+    EXPECT_EQ(top_of(vq::ID_CheckBox_DontSave), 202 - (255 - 150));
     SendMessageA(h, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(top_of(vq::ID_BitBtn_Find), 132);
     // Large enough again: no bar, everything where it was designed.

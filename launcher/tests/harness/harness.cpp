@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "main/form.h"
 #include "testsupport.h"
 
 namespace vqtest {
@@ -171,6 +172,14 @@ std::vector<int> Window::selectedIndexes() const {
     return out;
 }
 
+void Window::clickItem(int index, bool twice) const {
+    RECT item{};
+    SendMessageA(h_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+    PostMessageA(h_, twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(h_, WM_LBUTTONUP, 0, at);
+}
+
 std::pair<int, int> Window::selection() const {
     DWORD start = 0, end = 0;
     SendMessageA(h_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -304,12 +313,22 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     for (const auto& [name, content] : setup.dataFiles) {
         testsupport::writeFile(dataDir() + "\\" + name, content);
     }
+    for (const auto& [name, content] : setup.workFiles) {
+        testsupport::writeFile(workDir() + "\\" + name, content);
+    }
+    for (const auto& [name, content] : setup.binFiles) {
+        testsupport::writeFile(binDir() + "\\" + name, content);
+    }
 
     std::map<std::string, std::optional<std::string>> env = {
         {"APPDATA", dataDir()},
         {"PATH", binDir() + ";" + systemDirs()},
     };
-    for (const auto& [name, value] : setup.env) env[name] = value;
+    for (auto [name, value] : setup.env) {
+        for (size_t at; value && (at = value->find("{root}")) != std::string::npos;)
+            value->replace(at, 6, root_);
+        env[name] = value;
+    }
     std::string block = testsupport::environmentWith(env);
 
     std::string cmd = testsupport::quoteArg(exePath());
@@ -409,6 +428,20 @@ Window Vq::waitWindow(const std::string& className, unsigned timeoutMs, bool mus
 
 Window Vq::waitMain(unsigned timeoutMs) const {
     return waitWindow("TForm1", timeoutMs);
+}
+
+Window Vq::waitReady(unsigned timeoutMs) const {
+    Window main = waitMain(timeoutMs);
+    if (!main) return main;
+    Window stat = main.item(vq::ID_Label_stat);
+    const bool ok = waitFor(
+        [&] {
+            const std::string t = stat.text();
+            return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
+        },
+        timeoutMs);
+    EXPECT_TRUE(ok) << "status: " << stat.text();
+    return main;
 }
 
 Box Vq::findBox(const std::string& title) const {

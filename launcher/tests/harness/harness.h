@@ -61,6 +61,8 @@ class Window {
     int curSel() const;                // LB_GETCURSEL
     bool isSelected(int index) const;  // LB_GETSEL
     std::vector<int> selectedIndexes() const;
+    // A mouse click on the item (posted), or a double click.
+    void clickItem(int index, bool twice = false) const;
 
     // Edit boxes: selection start and end (EM_GETSEL).
     std::pair<int, int> selection() const;
@@ -99,10 +101,13 @@ struct Setup {
     std::optional<std::string> history;               // vq.txt in the APPDATA directory
     std::map<std::string, std::string> programFiles;  // more files beside vq.exe
     std::map<std::string, std::string> dataFiles;     // more files in APPDATA
+    std::map<std::string, std::string> workFiles;     // files in the current directory
+    std::map<std::string, std::string> binFiles;      // files in the head of PATH
     std::vector<std::string> programDirs;             // directories beside vq.exe
     // Environment changes on top of the defaults (APPDATA -> the data
     // directory, PATH -> the bin directory then the system directories);
-    // a value of none removes the variable.
+    // a value of none removes the variable.  "{root}" in a value stands for
+    // the private tree.
     std::map<std::string, std::optional<std::string>> env;
     // Raw argument text appended after the program name; used instead of
     // the argument list when set.
@@ -144,6 +149,9 @@ class Vq {
                       bool mustBeVisible = true) const;
     // The main window (TForm1), once visible.
     Window waitMain(unsigned timeoutMs = 10000) const;
+    // The main window once start-up has filled the list (the status label
+    // counts the entries); a test failure when it does not.
+    Window waitReady(unsigned timeoutMs = 10000) const;
 
     // Message boxes; an empty title matches any box.
     Box findBox(const std::string& title = "") const;

@@ -1,10 +1,13 @@
 // Stand-in program for the launcher's tests of scripts and child processes.
 //   VQ_STUB_LOG    file that gets one line per run: the arguments joined by "|"
+//   VQ_STUB_CMDLINE  file that gets one line per run: the raw command line
 //   VQ_STUB_PRINT  text written to standard output
 //   VQ_STUB_CODES  file of exit codes (one digit each) for runs whose first
 //                  argument is "_" (the repeat loop's question), used from
 //                  the front; when it is used up such runs end with 1
 // Every other run ends with 0.
+#include <windows.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -46,6 +49,8 @@ int main(int argc, char** argv) {
         }
         write_all(log, line + "\n", "ab");
     }
+    if (const char* file = std::getenv("VQ_STUB_CMDLINE"))
+        write_all(file, GetCommandLineA() + std::string("\n"), "ab");
     if (const char* text = std::getenv("VQ_STUB_PRINT")) std::fputs(text, stdout);
     const char* codes = std::getenv("VQ_STUB_CODES");
     if (argc > 1 && std::string(argv[1]) == "_") return codes ? next_code(codes) : 1;
