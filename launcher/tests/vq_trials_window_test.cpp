@@ -20,19 +20,14 @@ namespace {
 
 const char* kIni = "[vq]\r\nmax=20000\r\nbeep=0\r\nontoptime=0\r\napres_exec=0\r\n";
 
-bool filled(const Window& main) {
-    const std::string t = main.item(vq::ID_Label_stat).text();
-    return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
-}
-
 // Starts vq on `history`, asks it to run `command` and returns the window
 // once the request is on its way.
 struct Trial {
     Vq vq;
     explicit Trial(const std::string& history) : vq({}, std::string(kIni), history) {}
     bool request(const std::string& command) {
-        Window main = vq.waitMain(30000);
-        if (!main || !vqtest::waitFor([&] { return filled(main); }, 30000)) return false;
+        Window main = vq.waitReady(30000);
+        if (!main) return false;
         main.item(vq::ID_Edit).setText(command);
         main.item(vq::ID_BitBtn_OK).click();
         return true;
