@@ -17,7 +17,7 @@ int App::run(int show) {
     UpdateWindow(form1.handle());
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (route_dialog_key(form1.handle(), msg)) continue;
+        if (state_.helpf.preview_key(msg) || route_dialog_key(form1.handle(), msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -24,9 +24,32 @@ enum ControlId : int {
     ID_CheckBox_DontSave = 103,
     ID_BitBtn_Find = 104,
     ID_BitBtn_Back = 105,
+    // Sorting: the radio group's frame and its two items, and Reverse.
+    ID_RadioGroup_Sort = 120,
+    ID_RadioGroup_Sort_time = 121,
+    ID_RadioGroup_Sort_alpha = 122,
+    ID_CheckBox_Reverse = 123,
+    // Favorites: the list over the history list and the button that opens it.
+    ID_ListBox_Favorites = 124,
+    ID_BitBtn_Favorites = 125,
 };
 
-enum class ControlKind { Edit, ListBox, Label, Button, CheckBox };
+// Timer IDs of the main window.
+enum TimerId : int {
+    ID_Timer_favorites = 1,  // 250 ms: a click or a double click in the favorites
+};
+
+enum class ControlKind {
+    Edit,
+    ListBox,   // several items selectable
+    PickList,  // one item selectable
+    Label,
+    Button,
+    ImageButton,  // a button with a picture beside its caption (image_button.h)
+    CheckBox,
+    RadioButton,  // one of the items of a radio group; the handler checks it
+    GroupBox,     // the frame and caption of a radio group
+};
 
 enum class ControlFont {
     Form,         // the window's font: MS Sans Serif, 8 points (11 pixels)

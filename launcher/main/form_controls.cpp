@@ -1,5 +1,7 @@
 #include "main/form_controls.h"
 
+#include <commctrl.h>
+
 #include "main/form.h"
 
 namespace vq {
@@ -23,16 +25,41 @@ ControlClass class_of(ControlKind kind) {
         case ControlKind::Edit:
             return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::ListBox:
-            return {"LISTBOX", LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL,
+            // Kept from painting over the favorites list that lies above it.
+            return {"LISTBOX",
+                    LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL |
+                        WS_CLIPSIBLINGS,
                     WS_EX_CLIENTEDGE};
+        case ControlKind::PickList:
+            return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Label:
             return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Button:
             return {"BUTTON", BS_PUSHBUTTON, 0};
+        case ControlKind::ImageButton:
+            return {"BUTTON", BS_OWNERDRAW, 0};
         case ControlKind::CheckBox:
             return {"BUTTON", BS_AUTOCHECKBOX, 0};
+        case ControlKind::RadioButton:
+            return {"BUTTON", BS_RADIOBUTTON, 0};
+        case ControlKind::GroupBox:
+            // Kept from painting over the items that lie above it.
+            return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
     }
     return {"STATIC", 0, 0};
+}
+
+// A group box paints only its frame and caption, and the form does not
+// paint under its controls: the box fills its own background.
+LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, GroupBoxProc, id);
+    if (message == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -65,6 +92,7 @@ bool create_form_controls(HWND form, HINSTANCE instance, const FormFonts& fonts)
                                                        : fonts.form();
         SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
         if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, d.item_height);
+        if (d.kind == ControlKind::GroupBox) SetWindowSubclass(c, GroupBoxProc, 0, 0);
     }
     return true;
 }

@@ -16,9 +16,12 @@
 #include "main/form_controls.h"
 #include "main/hist_entry.h"
 #include "main/history_file.h"
+#include "main/image_button.h"
 #include "main/window.h"
+#include "playvolume/play_volume.h"
 #include "support/format.h"
 #include "support/status_display.h"
+#include "support/textlist.h"
 
 namespace vq {
 
@@ -41,7 +44,7 @@ class TForm1 : public Window, public StatusDisplay {
         ~Owner() = default;
     };
 
-    explicit TForm1(Owner& owner) : owner_(owner) {}
+    explicit TForm1(Owner& owner);
 
     // Creates the window and its controls; nothing is shown yet.
     bool create(HINSTANCE instance);
@@ -87,6 +90,14 @@ class TForm1 : public Window, public StatusDisplay {
     // whole text selected.
     void takeselection();
 
+    // Puts the list into an order (list_order.h); an order that cannot be
+    // made is reported and the list stays as it was.
+    void setorder(int order);
+
+    // The favorites into their list; the Favorites button shows when there
+    // are any.
+    void setfavorites(const TextList& favorites);
+
     // Lays the controls out again (after one was shown or hidden).
     void apply_anchors() { layout_.apply(handle()); }
 
@@ -100,6 +111,8 @@ class TForm1 : public Window, public StatusDisplay {
     std::string comspec;          // the command interpreter
     unsigned char listorder = 1;  // 0 alphabetical, 1 newest first, 2 alphabetical reversed, 3 oldest first
     bool stoprun = false;         // a close request arrived during the close path
+    bool favdbl = false;          // a favorite was double-clicked: its tick runs it; never cleared
+    MediaPlayer MediaPlayer1;     // plays the start-up sound
 
   private:
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -109,6 +122,8 @@ class TForm1 : public Window, public StatusDisplay {
     void OnShowWindow(HWND hwnd, BOOL show, UINT status);
     void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
+    void OnTimer(HWND hwnd, UINT id);
     void OnClose(HWND hwnd);
     void OnDestroy(HWND hwnd);
 
@@ -123,6 +138,12 @@ class TForm1 : public Window, public StatusDisplay {
     void BitBtn_BackClick();
     void ListBoxClick();
     void ListBoxDblClick();
+    void Sort_click();
+    void togglefavorites();
+    void BitBtn_FavoritesClick();
+    void ListBox_FavoritesClick();
+    void ListBox_FavoritesDblClick();
+    void Timer_favoritesTimer();
     // Key handlers of the controls: false when the key is swallowed; they
     // may change the key.
     bool EditKeyDown(WPARAM& key);
@@ -149,8 +170,9 @@ class TForm1 : public Window, public StatusDisplay {
     HWND list_ = nullptr;
     WNDPROC list_proc_ = nullptr;
     FormLayout layout_;
-    bool listkeydown = false;  // a key other than Enter is down in the list
-    bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
+    ImageButton favorites_image_;  // the picture of BitBtn_Favorites
+    bool listkeydown = false;      // a key other than Enter is down in the list
+    bool ctrlq = false;            // Ctrl+Q waits for Ctrl+D or Ctrl+S
     bool startup_done_ = false;
     bool starting_ = false;  // run and close requests wait meanwhile
     bool held_close_ = false;

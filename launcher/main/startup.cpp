@@ -3,9 +3,27 @@
 #include "main/app_state.h"
 #include "main/form.h"
 #include "options/parseargs.h"
+#include "playvolume/play_volume.h"
 #include "support/files.h"
 
 namespace vq {
+
+namespace {
+
+// The main window for a last look at the command built from the file
+// template: the Edit box and OK and Cancel, without the history list and
+// the controls that work on it; 150 pixels high and twice as wide.
+void show_reduced(TForm1& form) {
+    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
+                   ID_CheckBox_Reverse, ID_BitBtn_Find, ID_BitBtn_Favorites, ID_CheckBox_DontSave})
+        ShowWindow(form.item(id), SW_HIDE);
+    RECT r;
+    GetWindowRect(form.handle(), &r);
+    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), 150, SWP_NOMOVE | SWP_NOZORDER);
+    form.apply_anchors();
+}
+
+}  // namespace
 
 void startup(AppState& app) {
     TForm1& form = app.form1;
@@ -19,6 +37,7 @@ void startup(AppState& app) {
         form.close();
         return;
     }
+    form.setfavorites(app.favorites);
     if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
     if (form.cancelled) {
         form.close();
@@ -27,9 +46,17 @@ void startup(AppState& app) {
     form.backpos = options.exec ? -1 : 0;
 
     if (!options.gui.empty()) {
-        // A -gui: run neither loads nor saves the history, and ends here.
+        // A -gui: run neither loads nor saves the history: the command comes
+        // from the file-template window, or the run ends there.
         SendMessageA(form.item(ID_CheckBox_DontSave), BM_SETCHECK, BST_CHECKED, 0);
-        form.close();
+        if (app.formGui.show_modal(options.gui, form.handle()) != mrOk) {
+            form.close();
+            return;
+        }
+        form.set_edit_text(app.formGui.command());
+        show_reduced(form);
+        SetForegroundWindow(form.handle());
+        SetFocus(form.item(ID_Edit));
         return;
     }
     if (!options.stuff.empty()) {
@@ -54,7 +81,7 @@ void startup(AppState& app) {
         form.selectfirst();
         form.takeselection();
     }
-    if (options.beep > 0 && options.beepwav.empty()) MessageBeep(MB_ICONEXCLAMATION);
+    startup_sound(form.MediaPlayer1, options.beep, options.beepwav);
 }
 
 }  // namespace vq

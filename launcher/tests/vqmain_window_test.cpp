@@ -430,8 +430,11 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
         return gi.hwndFocus ? GetDlgCtrlID(gi.hwndFocus) : 0;
     };
     EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_Edit; }));
-    const int order[] = {vq::ID_ListBox,     vq::ID_BitBtn_cancel, vq::ID_BitBtn_OK, vq::ID_CheckBox_DontSave,
-                         vq::ID_BitBtn_Find, vq::ID_BitBtn_Back,   vq::ID_Edit};
+    // The radio group is one stop, at its checked item.
+    const int order[] = {
+        vq::ID_ListBox,   vq::ID_RadioGroup_Sort_time, vq::ID_CheckBox_Reverse, vq::ID_BitBtn_cancel,
+        vq::ID_BitBtn_OK, vq::ID_CheckBox_DontSave,    vq::ID_BitBtn_Find,      vq::ID_BitBtn_Back,
+        vq::ID_Edit};
     for (int id : order) {
         vq.key(VK_TAB);
         EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; }, 2000)) << id << " " << focus();
@@ -463,7 +466,7 @@ TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
     Window main = ready(vq);
     ASSERT_TRUE(main);
     Window dontsave = main.item(vq::ID_CheckBox_DontSave);
-    for (int i = 0; i < 4; ++i) vq.key(VK_TAB);  // list, Cancel, OK, the check box
+    for (int i = 0; i < 6; ++i) vq.key(VK_TAB);  // list, time, Reverse, Cancel, OK, the check box
     ASSERT_TRUE(vqtest::waitFor([&] {
         GUITHREADINFO gi{};
         gi.cbSize = sizeof gi;
