@@ -13,13 +13,6 @@ namespace {
 
 constexpr int kClientWidth = 497, kClientHeight = 63;
 
-enum : int {
-    ID_BitBtn_Cancel = IDCANCEL,
-    ID_Edit_What = 100,
-    ID_BitBtn_File = 101,
-    ID_Label1 = 102,
-};
-
 constexpr int mrOk = 1, mrCancel = 2;
 
 // Two curved green arrows that together form a circle.

@@ -14,6 +14,14 @@
 
 namespace vq {
 
+// Control IDs of the file-template window.
+enum TemplateControlId : int {
+    ID_BitBtn_Cancel = IDCANCEL,
+    ID_Edit_What = 100,
+    ID_BitBtn_File = 101,
+    ID_Label1 = 102,
+};
+
 class TformGui : public SecondaryWindow {
   public:
     TformGui();

@@ -18,14 +18,6 @@ namespace {
 constexpr int kClientWidth = 514, kClientHeight = 410;
 constexpr int kPanelHeight = 33;  // the bottom panel with the search box
 
-enum : int {
-    ID_PageControl1 = 100,
-    ID_RichEdit_TeciFake = 101,  // the view of page "vq"
-    ID_RichEdit_teci = 102,      // the view of page "nada", which has no tab
-    ID_Edit1 = 103,
-    ID_Button_Search = 104,
-};
-
 // Posted by the showing: the focus goes to the search box once the window
 // is on the screen.
 constexpr UINT WM_APP_FOCUS = WM_APP + 1;

@@ -13,6 +13,15 @@
 
 namespace vq {
 
+// Control IDs of the help window.
+enum HelpControlId : int {
+    ID_PageControl1 = 100,
+    ID_RichEdit_TeciFake = 101,  // the view of page "vq"
+    ID_RichEdit_teci = 102,      // the view of page "nada", which has no tab
+    ID_Edit1 = 103,
+    ID_Button_Search = 104,
+};
+
 class Thelpf : public SecondaryWindow {
   public:
     Thelpf();
