@@ -80,7 +80,10 @@ bool Thelpf::create(HINSTANCE instance) {
 }
 
 void Thelpf::show() {
-    if (!showing) ShowWindow(handle(), SW_SHOW);
+    if (!showing)
+        ShowWindow(handle(), SW_SHOW);
+    else if (IsIconic(handle()))
+        ShowWindow(handle(), SW_RESTORE);
     SetForegroundWindow(handle());
 }
 

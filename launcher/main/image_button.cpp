@@ -49,6 +49,10 @@ std::string caption_of(HWND button) {
 
 }  // namespace
 
+ImageButton::~ImageButton() {
+    if (button_ && IsWindow(button_)) RemovePropA(button_, kImageProp);
+}
+
 void ImageButton::attach(HWND button) {
     button_ = button;
     SetPropA(button, kImageProp, this);

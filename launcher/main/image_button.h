@@ -23,6 +23,7 @@ enum class GlyphSide { Left, Right };
 class ImageButton {
   public:
     ImageButton(const Glyph& glyph, GlyphSide side) : glyph_(glyph), side_(side) {}
+    ~ImageButton();
     ImageButton(const ImageButton&) = delete;
     ImageButton& operator=(const ImageButton&) = delete;
 
