@@ -45,30 +45,19 @@ TformGui::TformGui() : font_(11, "MS Sans Serif"), file_image_(kFileGlyph, Glyph
 bool TformGui::create(HINSTANCE instance) {
     if (!create_window(instance, {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight}))
         return false;
-    struct Def {
-        int id;
-        const char* cls;
-        const char* text;
-        DWORD style, ex_style;
-        int x, y, w, h;
-    };
-    const Def defs[] = {
-        {ID_Edit_What, "EDIT", "Edit_what", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 4, 4, 489, 21},
-        {ID_BitBtn_File, "BUTTON", "Get % &file", BS_OWNERDRAW | WS_TABSTOP, 0, 4, 32, 89, 25},
-        {ID_Label1, "STATIC",
-         "Click \"Get % file\" and select a file to process; then in the next screen either click OK to "
-         "execute "
-         "the result, or cancel.",
-         SS_LEFT | SS_NOPREFIX, 0, 100, 32, 313, 25},
-        {ID_BitBtn_Cancel, "BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 419, 33, 75, 25},
-    };
-    for (const Def& d : defs) {
-        HWND c =
-            CreateWindowExA(d.ex_style, d.cls, d.text, WS_CHILD | WS_VISIBLE | d.style, d.x, d.y, d.w, d.h,
-                            handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), instance, nullptr);
-        if (!c) return false;
-        font_.set_on(c);
-    }
+    const HFONT font = font_.get();
+    constexpr DWORD shown = WS_VISIBLE | WS_TABSTOP;
+    if (!create_controls(
+            instance,
+            {{ID_Edit_What, "EDIT", "Edit_what", shown | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 4, 4, 489, 21,
+              font},
+             {ID_BitBtn_File, "BUTTON", "Get % &file", shown | BS_OWNERDRAW, 0, 4, 32, 89, 25, font},
+             {ID_Label1, "STATIC",
+              "Click \"Get % file\" and select a file to process; then in the next screen either click OK to "
+              "execute the result, or cancel.",
+              WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 100, 32, 313, 25, font},
+             {ID_BitBtn_Cancel, "BUTTON", "Cancel", shown | BS_PUSHBUTTON, 0, 419, 33, 75, 25, font}}))
+        return false;
     file_image_.attach(item(ID_BitBtn_File));
     SetWindowSubclass(item(ID_Edit_What), EditWhatProc, 0, reinterpret_cast<DWORD_PTR>(this));
     return true;

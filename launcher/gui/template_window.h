@@ -51,8 +51,6 @@ class TformGui : public SecondaryWindow {
     // Keys seen before the control that has the focus; true when used.
     bool preview_key(const MSG& msg);
 
-    HWND item(int id) const { return GetDlgItem(handle(), id); }
-
     Font font_;
     ImageButton file_image_;
     std::string template_;        // the text after -gui:

@@ -40,33 +40,20 @@ bool Thelpf::create(HINSTANCE instance) {
         return false;
     const int panel = kClientHeight - kPanelHeight;
     const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
-    struct Def {
-        int id;
-        const char* cls;
-        const char* text;
-        DWORD style, ex_style;
-        int x, y, w, h;
-        const Font& font;
-    };
+    const HFONT view = view_font_.get(), search = search_font_.get();
     // The views lie above the tab control, which is created last.
-    const Def defs[] = {
-        {ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake", WS_VISIBLE | view_style, WS_EX_CLIENTEDGE,
-         0, 0, 0, 0, view_font_},
-        {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci", WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0,
-         0, 0, view_font_},
-        {ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 112, panel + 8,
-         399, 16, search_font_},
-        {ID_Button_Search, "BUTTON", "&Search", WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24,
-         panel + 8, 75, 17, search_font_},
-        {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, kClientWidth, panel,
-         search_font_},
-    };
-    for (const Def& d : defs) {
-        HWND c = CreateWindowExA(d.ex_style, d.cls, d.text, WS_CHILD | d.style, d.x, d.y, d.w, d.h, handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), instance, nullptr);
-        if (!c) return false;
-        d.font.set_on(c);
-    }
+    if (!create_controls(instance, {{ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake",
+                                     WS_VISIBLE | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
+                                    {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci",
+                                     WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
+                                    {ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+                                     WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
+                                    {ID_Button_Search, "BUTTON", "&Search",
+                                     WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
+                                     75, 17, search},
+                                    {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                                     0, kClientWidth, panel, search}}))
+        return false;
     for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
         SendMessageA(item(id), EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
     TCITEMA tab{};

@@ -53,8 +53,6 @@ class Thelpf : public SecondaryWindow {
     // help_window.cpp.
     void find_next();
 
-    HWND item(int id) const { return GetDlgItem(handle(), id); }
-
     Font search_font_;     // the tab, Edit1 and the Search button
     Font view_font_;       // the views
     int search_pos = 0;    // where the next search begins, in the view's counting

@@ -18,10 +18,6 @@ class Font {
     Font& operator=(const Font&) = delete;
 
     HFONT get() const { return font_; }
-    // Gives the font to a window or control.
-    void set_on(HWND window) const {
-        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    }
 
   private:
     HFONT font_;
