@@ -1,9 +1,205 @@
 #include "help/help_window.h"
 
+#include <commctrl.h>
+#include <richedit.h>
+#include <windowsx.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "main/dialog_keys.h"
+#include "support/files.h"
+#include "support/format.h"
+
 namespace vq {
 
+namespace {
+
+constexpr int kClientWidth = 514, kClientHeight = 410;
+constexpr int kPanelHeight = 33;  // the bottom panel with the search box
+
+// Posted by the showing: the focus goes to the search box once the window
+// is on the screen.
+constexpr UINT WM_APP_FOCUS = WM_APP + 1;
+
+// A search shows up to this many characters of the text after the match.
+constexpr int kLookAhead = 200;
+
+}  // namespace
+
+Thelpf::Thelpf() : search_font_(8, "Terminal", OEM_CHARSET), view_font_(13, "Courier New") {}
+
 bool Thelpf::create(HINSTANCE instance) {
-    return create_window(instance, {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, 514, 410, 327, 168});
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+    // The rich-text views' class; the library stays loaded for the life of
+    // the process, as long as views may exist.
+    if (!LoadLibraryA("riched20.dll")) return false;
+    if (!create_window(instance,
+                       {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168}))
+        return false;
+    const int panel = kClientHeight - kPanelHeight;
+    const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
+    const HFONT view = view_font_.get(), search = search_font_.get();
+    // The views lie above the tab control, which is created last.
+    if (!create_controls(instance, {{ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake",
+                                     WS_VISIBLE | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
+                                    {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci",
+                                     WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
+                                    {ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+                                     WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
+                                    {ID_Button_Search, "BUTTON", "&Search",
+                                     WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
+                                     75, 17, search},
+                                    {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                                     0, kClientWidth, panel, search}}))
+        return false;
+    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
+        SendMessageA(item(id), EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+    TCITEMA tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<char*>("vq");
+    SendMessageA(item(ID_PageControl1), TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tab));
+    RECT r;
+    GetClientRect(handle(), &r);
+    OnSize(handle(), SIZE_RESTORED, r.right, r.bottom);
+    return true;
+}
+
+void Thelpf::show() {
+    if (!showing)
+        ShowWindow(handle(), SW_SHOW);
+    else if (IsIconic(handle()))
+        ShowWindow(handle(), SW_RESTORE);
+    SetForegroundWindow(handle());
+}
+
+LRESULT Thelpf::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = handle();
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
+        HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+        HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        case WM_APP_FOCUS:
+            SetFocus(item(ID_Edit1));
+            return 0;
+    }
+    return SecondaryWindow::handle_message(message, wParam, lParam);
+}
+
+// The tab control and its views fill the window above the bottom panel;
+// the search box stretches with the width.
+void Thelpf::OnSize(HWND, UINT, int cx, int cy) {
+    const int panel = cy - kPanelHeight;
+    SetWindowPos(item(ID_PageControl1), nullptr, 0, 0, cx, panel, SWP_NOZORDER);
+    RECT page{0, 0, cx, panel};
+    TabCtrl_AdjustRect(item(ID_PageControl1), FALSE, &page);
+    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
+        SetWindowPos(item(id), nullptr, page.left, page.top, page.right - page.left, page.bottom - page.top,
+                     SWP_NOZORDER);
+    SetWindowPos(item(ID_Edit1), nullptr, 112, panel + 8, cx - 112 - (kClientWidth - 112 - 399), 16,
+                 SWP_NOZORDER);
+    SetWindowPos(item(ID_Button_Search), nullptr, 24, panel + 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    InvalidateRect(handle(), nullptr, TRUE);
+}
+
+// The bottom panel's raised edge.
+void Thelpf::OnPaint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    r.top = r.bottom - kPanelHeight;
+    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    EndPaint(hwnd, &ps);
+}
+
+void Thelpf::OnShowWindow(HWND hwnd, BOOL show, UINT status) {
+    if (show) FormShow();
+    FORWARD_WM_SHOWWINDOW(hwnd, show, status, DefWindowProcA);
+}
+
+void Thelpf::OnCommand(HWND, int id, HWND, UINT code) {
+    if (id == ID_Edit1 && code == EN_CHANGE) Edit1Change();
+    if (id == ID_Button_Search && code == BN_CLICKED) find_next();
+}
+
+void Thelpf::OnClose(HWND hwnd) {
+    FormClose();
+    SecondaryWindow::OnClose(hwnd);
+}
+
+// Every showing starts afresh: the first page, the search from the top, the
+// file as it is on disk now.
+void Thelpf::FormShow() {
+    TabCtrl_SetCurSel(item(ID_PageControl1), 0);
+    search_pos = 0;
+    load_help(item(ID_RichEdit_TeciFake), program_file("vqhelp.txt"));
+    showing = true;
+    PostMessageA(handle(), WM_APP_FOCUS, 0, 0);
+}
+
+void Thelpf::FormClose() {
+    SetWindowTextA(item(ID_RichEdit_TeciFake), "");
+    SetWindowTextA(item(ID_RichEdit_teci), "");
+    showing = false;
+}
+
+void Thelpf::Edit1Change() {
+    EnableWindow(item(ID_Button_Search), GetWindowTextLengthA(item(ID_Edit1)) > 0);
+}
+
+void Thelpf::load_help(HWND view, const std::string& path) {
+    SetWindowTextA(view, sformat("couldn't load %s", {path}).c_str());
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return;
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return;
+    SetWindowTextA(view, text.c_str());
+}
+
+// The next occurrence of Edit1's text at or after `search_pos`, letter case
+// ignored, also inside words.  A match is selected after the text up to 200
+// characters past it has been scrolled into view, and the next search
+// begins one character after its start; without a match the next search
+// begins at the top again and nothing else changes.  The view gets the
+// focus either way.
+void Thelpf::find_next() {
+    HWND view = item(ID_RichEdit_TeciFake);
+    HWND edit = item(ID_Edit1);
+    std::string needle(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+    needle.resize(static_cast<size_t>(GetWindowTextA(edit, needle.data(), static_cast<int>(needle.size()))));
+    FINDTEXTEXA find{};
+    find.chrg.cpMin = search_pos;
+    find.chrg.cpMax = -1;
+    find.lpstrText = needle.c_str();
+    const LRESULT p = SendMessageA(view, EM_FINDTEXTEX, FR_DOWN, reinterpret_cast<LPARAM>(&find));
+    if (p >= 0) {
+        const LONG at = static_cast<LONG>(p);
+        // A place past the end of the text is taken as the end.
+        CHARRANGE ahead{at + kLookAhead, at + kLookAhead + 1};
+        SendMessageA(view, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&ahead));
+        SendMessageA(view, EM_SCROLLCARET, 0, 0);
+        CHARRANGE match{at, at + static_cast<LONG>(needle.size())};
+        SendMessageA(view, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&match));
+        SendMessageA(view, EM_SCROLLCARET, 0, 0);
+        search_pos = at + 1;
+    } else {
+        search_pos = 0;
+    }
+    SetFocus(view);
+}
+
+bool Thelpf::preview_key(const MSG& msg) {
+    if (!handle() || (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd))) return false;
+    if (msg.message == WM_KEYDOWN &&
+        (msg.wParam == VK_F3 || (msg.wParam == VK_RETURN && msg.hwnd == item(ID_Edit1)))) {
+        find_next();
+        return true;
+    }
+    return route_window_key(handle(), msg);
 }
 
 }  // namespace vq

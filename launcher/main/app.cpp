@@ -17,7 +17,7 @@ int App::run(int show) {
     UpdateWindow(form1.handle());
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (route_dialog_key(form1.handle(), msg)) continue;
+        if (state_.helpf.preview_key(msg) || route_dialog_key(form1.handle(), msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -33,14 +33,7 @@ bool App::on_close() {
 }
 
 void App::on_help() {
-    HWND help = state_.helpf.handle();
-    if (!help) return;
-    if (!IsWindowVisible(help)) {
-        ShowWindow(help, SW_SHOW);
-        return;
-    }
-    if (IsIconic(help)) ShowWindow(help, SW_RESTORE);
-    SetForegroundWindow(help);
+    state_.helpf.show();
 }
 
 }  // namespace vq

@@ -31,14 +31,33 @@ enum ControlId : int {
     ID_Checkbox_Debug = 124,
     ID_CheckBox_SaveJunk = 125,
     ID_button_wide = 126,
+    // Sorting: the radio group's frame and its two items, and Reverse.
+    ID_RadioGroup_Sort = 130,
+    ID_RadioGroup_Sort_time = 131,
+    ID_RadioGroup_Sort_alpha = 132,
+    ID_CheckBox_Reverse = 133,
+    // Favorites: the list over the history list and the button that opens it.
+    ID_ListBox_Favorites = 134,
+    ID_BitBtn_Favorites = 135,
 };
 
 // Timer IDs of the main window.
 enum TimerId : unsigned {
-    ID_Timer_OnTop = 1,  // 100 ms: pulls the window to the front for `ontoptime` ticks
+    ID_Timer_OnTop = 1,      // 100 ms: pulls the window to the front for `ontoptime` ticks
+    ID_Timer_favorites = 2,  // 250 ms: a click or a double click in the favorites
 };
 
-enum class ControlKind { Edit, ListBox, Label, Button, CheckBox };
+enum class ControlKind {
+    Edit,
+    ListBox,   // several items selectable
+    PickList,  // one item selectable
+    Label,
+    Button,
+    ImageButton,  // a button with a picture beside its caption (image_button.h)
+    CheckBox,
+    RadioButton,  // one of the items of a radio group; the handler checks it
+    GroupBox,     // the frame and caption of a radio group
+};
 
 enum class ControlFont {
     Form,         // the window's font: MS Sans Serif, 8 points (11 pixels)
@@ -77,6 +96,9 @@ Rect anchored_rect(const ControlDef& c, int client_width, int client_height);
 // width): the far edge of the visible controls anchored to the near edge
 // only (top, or left).  Those keep their place when the window shrinks, so
 // a client area smaller than this cuts them off and the window scrolls.
-int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible);
+// `top_of` gives a control's top, which may differ from the table's when
+// the window has moved it.
+int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible,
+                      const std::function<int(const ControlDef&)>& top_of = nullptr);
 
 }  // namespace vq

@@ -1,5 +1,7 @@
 #include "main/form_controls.h"
 
+#include <commctrl.h>
+
 #include "main/form.h"
 
 namespace vq {
@@ -23,16 +25,41 @@ ControlClass class_of(ControlKind kind) {
         case ControlKind::Edit:
             return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::ListBox:
-            return {"LISTBOX", LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL,
+            // Kept from painting over the favorites list that lies above it.
+            return {"LISTBOX",
+                    LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL |
+                        WS_CLIPSIBLINGS,
                     WS_EX_CLIENTEDGE};
+        case ControlKind::PickList:
+            return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Label:
             return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Button:
             return {"BUTTON", BS_PUSHBUTTON, 0};
+        case ControlKind::ImageButton:
+            return {"BUTTON", BS_OWNERDRAW, 0};
         case ControlKind::CheckBox:
             return {"BUTTON", BS_AUTOCHECKBOX, 0};
+        case ControlKind::RadioButton:
+            return {"BUTTON", BS_RADIOBUTTON, 0};
+        case ControlKind::GroupBox:
+            // Kept from painting over the items that lie above it.
+            return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
     }
     return {"STATIC", 0, 0};
+}
+
+// A group box paints only its frame and caption, and the form does not
+// paint under its controls: the box fills its own background.
+LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, GroupBoxProc, id);
+    if (message == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -65,6 +92,7 @@ bool create_form_controls(HWND form, HINSTANCE instance, const FormFonts& fonts)
                                                        : fonts.form();
         SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
         if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, d.item_height);
+        if (d.kind == ControlKind::GroupBox) SetWindowSubclass(c, GroupBoxProc, 0, 0);
     }
     return true;
 }
@@ -77,8 +105,12 @@ void FormLayout::apply(HWND form) {
         HWND c = GetDlgItem(form, id);
         return c && (GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE);
     };
-    const int need_w = auto_scroll_range(false, shown);
-    const int need_h = auto_scroll_range(true, shown);
+    auto top_of = [this](const ControlDef& c) {
+        auto moved = moved_tops_.find(c.id);
+        return moved == moved_tops_.end() ? c.top : moved->second;
+    };
+    const int need_w = auto_scroll_range(false, shown, top_of);
+    const int need_h = auto_scroll_range(true, shown, top_of);
     RECT cr;
     GetClientRect(form, &cr);
     // Showing or hiding a bar changes the client area (and sends WM_SIZE,
@@ -112,7 +144,9 @@ void FormLayout::apply(HWND form) {
     for (size_t i = 0; i < n; ++i) {
         HWND c = GetDlgItem(form, defs[i].id);
         if (!c) continue;
-        Rect r = anchored_rect(defs[i], lay_w, lay_h);
+        ControlDef def = defs[i];
+        def.top = top_of(def);
+        Rect r = anchored_rect(def, lay_w, lay_h);
         if (dwp)
             dwp = DeferWindowPos(dwp, c, nullptr, r.left - x_, r.top - y_, r.width, r.height,
                                  SWP_NOZORDER | SWP_NOACTIVATE);

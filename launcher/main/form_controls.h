@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 namespace vq {
 
 // The fonts of the form's controls, owned for the life of the window.
@@ -36,9 +38,12 @@ class FormLayout {
     void apply(HWND form);
     // A scroll bar message: bar is SB_HORZ or SB_VERT, code the SB_ request.
     void scroll(HWND form, int bar, int code);
+    // Gives a control another design top from now on.
+    void move_top(int id, int top) { moved_tops_[id] = top; }
 
   private:
     int x_ = 0, y_ = 0;
+    std::map<int, int> moved_tops_;  // control ID -> its top instead of the table's
 };
 
 }  // namespace vq

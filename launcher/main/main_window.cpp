@@ -7,9 +7,11 @@
 
 #include "main/edit_keys.h"
 #include "main/exec_text.h"
+#include "main/favorites.h"
 #include "main/find_back.h"
 #include "main/form.h"
 #include "main/wide_window.h"
+#include "main/list_order.h"
 #include "support/keys.h"
 #include "support/messages.h"
 
@@ -49,6 +51,9 @@ void process_pending_events() {
 
 }  // namespace
 
+TForm1::TForm1(Owner& owner, Options& options)
+    : owner_(owner), options_(options), favorites_image_(kFavoritesGlyph, GlyphSide::Right) {}
+
 bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
                                   kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
@@ -60,6 +65,8 @@ bool TForm1::create(HINSTANCE instance) {
                       reinterpret_cast<DWORD_PTR>(this));
     list_ = item(ID_ListBox);
     list_proc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list_, GCLP_WNDPROC));
+    SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, BST_CHECKED, 0);
+    favorites_image_.attach(item(ID_BitBtn_Favorites));
     return true;
 }
 
@@ -81,6 +88,7 @@ LRESULT TForm1::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
         HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
@@ -168,13 +176,36 @@ void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
         case ID_CheckBox_WaitExec:
             if (code == BN_CLICKED) CheckBox_WaitExecClick();
             break;
+        case ID_RadioGroup_Sort_time:
+        case ID_RadioGroup_Sort_alpha:
+            if (code == BN_CLICKED) {
+                SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, id == ID_RadioGroup_Sort_time, 0);
+                SendMessageA(item(ID_RadioGroup_Sort_alpha), BM_SETCHECK, id == ID_RadioGroup_Sort_alpha, 0);
+                Sort_click();
+            }
+            break;
+        case ID_CheckBox_Reverse:
+            if (code == BN_CLICKED) Sort_click();
+            break;
+        case ID_BitBtn_Favorites:
+            if (code == BN_CLICKED) BitBtn_FavoritesClick();
+            break;
+        case ID_ListBox_Favorites:
+            if (code == LBN_SELCHANGE) ListBox_FavoritesClick();
+            if (code == LBN_DBLCLK) ListBox_FavoritesDblClick();
+            break;
         default:
             break;
     }
 }
 
+void TForm1::OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
+    draw_image_button(*item);
+}
+
 void TForm1::OnTimer(HWND, UINT id) {
     if (id == ID_Timer_OnTop) Timer_OnTopTimer();
+    if (id == ID_Timer_favorites) Timer_favoritesTimer();
 }
 
 void TForm1::OnClose(HWND) {
@@ -491,6 +522,39 @@ LRESULT CALLBACK TForm1::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LP
         return 0;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// ---- sorting ---------------------------------------------------------------
+
+// The radio group and Reverse: the order they ask for.
+void TForm1::Sort_click() {
+    const bool alpha = checked(ID_RadioGroup_Sort_alpha);
+    // Tab reaches the group at its checked item.
+    for (int id : {ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha}) {
+        HWND radio = item(id);
+        const LONG style = GetWindowLongA(radio, GWL_STYLE);
+        SetWindowLongA(radio, GWL_STYLE, checked(id) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+    setorder(order_for(alpha, checked(ID_CheckBox_Reverse)));
+}
+
+// Sorting clears the list's selection.  When the sort fails, `listorder`
+// keeps naming the order the list is shown in, so that a save still knows
+// whether the list is oldest first.
+void TForm1::setorder(int order) {
+    if (order == listorder) return;
+    const int n = item_count();
+    OrderItems items;
+    items.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) items.emplace_back(item_text(i), item_entry(i));
+    try {
+        sort_items(items, order);
+    } catch (const std::exception& e) {
+        errorf("sort error: %s", {std::string(e.what())});
+        return;
+    }
+    set_items(std::move(items));
+    listorder = static_cast<unsigned char>(order);
 }
 
 bool TForm1::selectfirst() {

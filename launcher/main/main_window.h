@@ -16,10 +16,13 @@
 #include "main/form_controls.h"
 #include "main/hist_entry.h"
 #include "main/history_file.h"
+#include "main/image_button.h"
 #include "main/window.h"
 #include "options/options.h"
+#include "playvolume/play_volume.h"
 #include "support/format.h"
 #include "support/status_display.h"
+#include "support/textlist.h"
 
 namespace vq {
 
@@ -47,7 +50,7 @@ class TForm1 : public Window, public StatusDisplay {
 
     // The options record: the debug box sets `bug`, the wide button reads
     // `widepercent`, the on-top timer `ontoptime`.
-    TForm1(Owner& owner, Options& options) : owner_(owner), options_(options) {}
+    TForm1(Owner& owner, Options& options);
 
     // Creates the window and its controls; nothing is shown yet.
     bool create(HINSTANCE instance);
@@ -99,8 +102,21 @@ class TForm1 : public Window, public StatusDisplay {
     // whole text selected.
     void takeselection();
 
+    // Puts the list into an order (list_order.h); an order that cannot be
+    // made is reported and the list stays as it was.
+    void setorder(int order);
+
+    // The favorites into their list; the Favorites button shows when there
+    // are any.
+    void setfavorites(const TextList& favorites);
+
     // Lays the controls out again (after one was shown or hidden).
     void apply_anchors() { layout_.apply(handle()); }
+    // Moves a control to another top edge for the rest of the run.
+    void move_control(int id, int top) {
+        layout_.move_top(id, top);
+        apply_anchors();
+    }
 
     // State the handlers share.
     bool cancelled = false;       // Cancel pressed, or start-up failed; never cleared
@@ -112,6 +128,8 @@ class TForm1 : public Window, public StatusDisplay {
     std::string comspec;          // the command interpreter
     unsigned char listorder = 1;  // 0 alphabetical, 1 newest first, 2 alphabetical reversed, 3 oldest first
     bool stoprun = false;         // a close request arrived during the close path
+    bool favdbl = false;          // a favorite was double-clicked: its tick runs it; never cleared
+    MediaPlayer MediaPlayer1;     // plays the start-up sound
 
   private:
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -121,6 +139,7 @@ class TForm1 : public Window, public StatusDisplay {
     void OnShowWindow(HWND hwnd, BOOL show, UINT status);
     void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnTimer(HWND hwnd, UINT id);
     void OnClose(HWND hwnd);
     void OnDestroy(HWND hwnd);
@@ -151,6 +170,12 @@ class TForm1 : public Window, public StatusDisplay {
     void refocusedit();
     void ListBoxClick();
     void ListBoxDblClick();
+    void Sort_click();
+    void togglefavorites();
+    void BitBtn_FavoritesClick();
+    void ListBox_FavoritesClick();
+    void ListBox_FavoritesDblClick();
+    void Timer_favoritesTimer();
     // Key handlers of the controls: false when the key is swallowed; they
     // may change the key.
     bool EditKeyDown(WPARAM& key);
@@ -178,8 +203,9 @@ class TForm1 : public Window, public StatusDisplay {
     HWND list_ = nullptr;
     WNDPROC list_proc_ = nullptr;
     FormLayout layout_;
-    bool listkeydown = false;  // a key other than Enter is down in the list
-    bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
+    ImageButton favorites_image_;  // the picture of BitBtn_Favorites
+    bool listkeydown = false;      // a key other than Enter is down in the list
+    bool ctrlq = false;            // Ctrl+Q waits for Ctrl+D or Ctrl+S
     bool startup_done_ = false;
     bool starting_ = false;  // run and close requests wait meanwhile
     bool held_close_ = false;

@@ -5,9 +5,31 @@
 #include "main/app_state.h"
 #include "main/form.h"
 #include "options/parseargs.h"
+#include "playvolume/play_volume.h"
 #include "support/files.h"
 
 namespace vq {
+
+namespace {
+
+// The main window for a last look at the command built from the file
+// template: the Edit box, OK and Cancel and a few check boxes, without the
+// history list and the controls that work on it; 150 pixels high and twice
+// as wide, with Repeat key checked.
+void show_reduced(TForm1& form) {
+    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
+                   ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
+                   ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, ID_BitBtn_Help})
+        ShowWindow(form.item(id), SW_HIDE);
+    form.move_control(ID_Checkbox_Debug, 64);
+    form.set_checked(ID_CheckBox_WaitExec, true);
+    RECT r;
+    GetWindowRect(form.handle(), &r);
+    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), 150, SWP_NOMOVE | SWP_NOZORDER);
+    form.apply_anchors();
+}
+
+}  // namespace
 
 void startup(AppState& app) {
     TForm1& form = app.form1;
@@ -21,6 +43,7 @@ void startup(AppState& app) {
         form.close();
         return;
     }
+    form.setfavorites(app.favorites);
     if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
     if (form.cancelled) {
         form.close();
@@ -30,9 +53,17 @@ void startup(AppState& app) {
     form.backpos = options.exec ? -1 : 0;
 
     if (!options.gui.empty()) {
-        // A -gui: run neither loads nor saves the history, and ends here.
+        // A -gui: run neither loads nor saves the history: the command comes
+        // from the file-template window, or the run ends there.
         form.set_checked(ID_CheckBox_DontSave, true);
-        form.close();
+        if (app.formGui.show_modal(options.gui, form.handle()) != mrOk) {
+            form.close();
+            return;
+        }
+        form.set_edit_text(app.formGui.command());
+        show_reduced(form);
+        SetForegroundWindow(form.handle());
+        SetFocus(form.item(ID_Edit));
         return;
     }
     if (!options.stuff.empty()) {
@@ -63,7 +94,7 @@ void startup(AppState& app) {
         form.selectfirst();
         form.takeselection();
     }
-    if (options.beep > 0 && options.beepwav.empty()) MessageBeep(MB_ICONEXCLAMATION);
+    startup_sound(form.MediaPlayer1, options.beep, options.beepwav);
     if (options.ontoptime > 0) form.enable_ontop_timer();
 }
 

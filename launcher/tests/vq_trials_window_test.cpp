@@ -24,7 +24,15 @@ const char* kIni = "[vq]\r\nmax=20000\r\nbeep=0\r\nontoptime=0\r\napres_exec=0\r
 // once the request is on its way.
 struct Trial {
     Vq vq;
-    explicit Trial(const std::string& history) : vq({}, std::string(kIni), history) {}
+    explicit Trial(const std::string& history) : vq({}, setup(history)) {}
+    // rec.exe, a stand-in program at the head of PATH, is what vq runs.
+    static vqtest::Setup setup(const std::string& history) {
+        vqtest::Setup s;
+        s.ini = kIni;
+        s.history = history;
+        s.binFiles = {{"rec.exe", testsupport::readFile(testsupport::siblingExe("vq_stub.exe"))}};
+        return s;
+    }
     bool request(const std::string& command) {
         Window main = vq.waitReady(30000);
         if (!main) return false;
@@ -61,7 +69,7 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
             GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
             return data.nFileSizeLow;
         };
-        ASSERT_TRUE(t.request("cmd /c rem calibration"));
+        ASSERT_TRUE(t.request("rec calibration"));
         const double t0 = now_ms();
         ASSERT_TRUE(vqtest::waitFor([&] { return size() != history.size(); }, 30000, 1));
         save_ms = now_ms() - t0;
@@ -72,7 +80,7 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
     std::uniform_real_distribution<double> moment(0, 2 * save_ms);
     int old_kept = 0, new_written = 0, broken = 0;
     for (int i = 0; i < trials; ++i) {
-        const std::string command = "cmd /c rem trial " + std::to_string(i);
+        const std::string command = "rec trial " + std::to_string(i);
         Trial t(history);
         ASSERT_TRUE(t.request(command));
         Sleep(static_cast<DWORD>(moment(random)));

@@ -145,7 +145,13 @@ TEST(FormAnchors, ScrollRangeCountsVisibleControlsKeptAtTheTopOrLeft) {
     auto no_box = [](int id) {
         return id != ID_CheckBox_DontSave && id != ID_Checkbox_Debug && id != ID_CheckBox_SaveJunk;
     };
-    EXPECT_EQ(auto_scroll_range(true, no_box), 157);  // Find
+    EXPECT_EQ(auto_scroll_range(true, no_box), 189);  // Favorites
+    auto no_favorites = [&](int id) { return no_box(id) && id != ID_BitBtn_Favorites; };
+    EXPECT_EQ(auto_scroll_range(true, no_favorites), 157);  // Find
+    // A control moved up by the window counts where it is now.
+    auto debug_at_64 = [](const ControlDef& c) { return c.id == ID_Checkbox_Debug ? 64 : c.top; };
+    auto debug_only = [](int id) { return id == ID_Checkbox_Debug; };
+    EXPECT_EQ(auto_scroll_range(true, debug_only, debug_at_64), 81);
     EXPECT_EQ(auto_scroll_range(true, [](int) { return false; }), 0);
 }
 

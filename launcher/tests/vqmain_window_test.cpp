@@ -426,8 +426,11 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
         return gi.hwndFocus ? GetDlgCtrlID(gi.hwndFocus) : 0;
     };
     EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_Edit; }));
-    // The restore-exec button is hidden without -exec.
+    // The restore-exec button is hidden without -exec, the Favorites button
+    // without favorites; the radio group is one stop, at its checked item.
     const int order[] = {vq::ID_ListBox,
+                         vq::ID_RadioGroup_Sort_time,
+                         vq::ID_CheckBox_Reverse,
                          vq::ID_BitBtn_cancel,
                          vq::ID_BitBtn_OK,
                          vq::ID_CheckBox_DontSave,
@@ -471,7 +474,7 @@ TEST(VqWindow, AltEnterRunsAndEnterOnACheckBoxLeavesIt) {
     Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window dontsave = main.item(vq::ID_CheckBox_DontSave);
-    for (int i = 0; i < 4; ++i) vq.key(VK_TAB);  // list, Cancel, OK, the check box
+    for (int i = 0; i < 6; ++i) vq.key(VK_TAB);  // list, time, Reverse, Cancel, OK, the check box
     ASSERT_TRUE(vqtest::waitFor([&] {
         GUITHREADINFO gi{};
         gi.cbSize = sizeof gi;

@@ -1,0 +1,50 @@
+// Buttons that show a small picture beside their caption.  The button is an
+// owner-drawn push button; the window that holds it passes its WM_DRAWITEM
+// messages to draw_image_button.  The picture comes in two states: as it is,
+// and a grey outline for a disabled button.
+#pragma once
+
+#include <windows.h>
+
+namespace vq {
+
+// A picture in a 16-colour palette, written as text: each row holds the
+// normal picture followed by the disabled one, one character a pixel:
+//   .  background (not drawn)      k black      w white
+//   a  grey        s silver        g green      l lime
+//   y  yellow      o olive         r maroon     m red
+struct Glyph {
+    int width, height;        // of one picture
+    const char* const* rows;  // `height` rows of 2 * `width` characters
+};
+
+enum class GlyphSide { Left, Right };
+
+class ImageButton {
+  public:
+    ImageButton(const Glyph& glyph, GlyphSide side) : glyph_(glyph), side_(side) {}
+    ~ImageButton();
+    ImageButton(const ImageButton&) = delete;
+    ImageButton& operator=(const ImageButton&) = delete;
+
+    // Binds the picture to an owner-drawn button (BS_OWNERDRAW).
+    void attach(HWND button);
+    // Which side of the caption the picture is on; the button is repainted.
+    void set_side(GlyphSide side);
+    GlyphSide side() const { return side_; }
+
+  private:
+    friend bool draw_image_button(const DRAWITEMSTRUCT& item);
+    void draw(const DRAWITEMSTRUCT& item) const;
+
+    const Glyph& glyph_;
+    GlyphSide side_;
+    HWND button_ = nullptr;
+};
+
+// Paints an owner-drawn button: the push-button frame, the caption and, for
+// a button with an ImageButton attached, its picture.  False when the item
+// is not a button.
+bool draw_image_button(const DRAWITEMSTRUCT& item);
+
+}  // namespace vq
