@@ -3,6 +3,8 @@
 #include "options/options.h"
 #include "support/messages.h"
 
+namespace vq {
+
 std::string usage_text(const std::string& message, const std::string& joined_args) {
     std::string text = message;
     if (!joined_args.empty()) text += " (" + joined_args + ")";
@@ -28,3 +30,5 @@ void showusage(const std::vector<std::string>& args_given, std::string_view form
     // arguments must not be read as directives.
     errorf("%s", {usage_text(sformat(format, args), joined)});
 }
+
+}  // namespace vq

@@ -23,7 +23,7 @@ std::string exec_text_of(const std::string& command_line) {
     // A "-exec" inside the program's own path is not the option.
     const size_t at = command_line.find("-exec", after_program_name(command_line));
     if (at == std::string::npos) return {};
-    return ::trim_blanks(command_line.substr(at + 5, 5000));
+    return vq::trim_blanks(command_line.substr(at + 5, 5000));
 }
 
 }  // namespace vq

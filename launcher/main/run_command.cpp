@@ -18,13 +18,13 @@ RunOutcome runcommand(AppState& app) {
     TForm1& form = app.form1;
     const Options& options = app.options;
 
-    const std::string command = ::trim_blanks(form.edit_text());
+    const std::string command = vq::trim_blanks(form.edit_text());
     if (command.empty()) return RunOutcome::stay;
     std::string word, rest;
     split_command(command, word, rest);
     const ProgramClass program = resolveprogram(
-        ::unquote(word), options.builtin_list, [](const std::string& name) { return x_in_path(name, false); },
-        exists_unquoted);
+        vq::unquote(word), options.builtin_list,
+        [](const std::string& name) { return x_in_path(name, false); }, exists_unquoted);
     if (!program.found && !yesnof("Couldn't find \"%s\"; go ahead?", {program.program}))
         return RunOutcome::stay;
 

@@ -1,6 +1,8 @@
 // Decoding of option values and key lists.
 #include "options/inivalues.h"
 
+namespace vq {
+
 namespace {
 
 int hex_digit(char c) {
@@ -116,3 +118,5 @@ TextList split_comma_text(const std::string& whole) {
     }
     return items;
 }
+
+}  // namespace vq

@@ -7,6 +7,8 @@
 
 #include "support/textlist.h"
 
+namespace vq {
+
 // Longest text value kept from the options file.
 inline constexpr std::size_t ini_text_limit = 2047;
 // Size of the buffer through which the key names of one section are read.
@@ -27,3 +29,5 @@ TextList split_key_list(const char* buffer, std::size_t size);
 // Comma text: items separated by commas (blanks also separate); an item in
 // double quotes may hold commas and blanks, with "" standing for one quote.
 TextList split_comma_text(const std::string& text);
+
+}  // namespace vq

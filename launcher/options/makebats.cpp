@@ -20,15 +20,15 @@ std::string in_dir(const std::string& name, const std::string& dir) {
 void writebat(std::string& path, const std::string& text, const std::string& version,
               const std::string& program_dir) {
     path = in_dir(path, program_dir);
-    if (!scripts_current(version)) ::delete_file(path);
-    if (::file_exists(path)) return;
+    if (!scripts_current(version)) vq::delete_file(path);
+    if (vq::file_exists(path)) return;
     if (!replace_history_file(path, text)) errorf("Couldn't create %s!", {path});
 }
 
 void makebats(Options& options, const std::string& program_dir) {
     writebat(options.x, history_capture_script(options.history), options.version, program_dir);
     const std::string batch = in_dir(options.batch, program_dir);
-    if (::file_exists(batch)) options.batch = batch;
+    if (vq::file_exists(batch)) options.batch = batch;
     writebat(options.vqargs, repeat_loop_script(options.batch), options.version, program_dir);
 }
 

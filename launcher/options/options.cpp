@@ -11,6 +11,8 @@
 #include "support/messages.h"
 #include "support/textops.h"
 
+namespace vq {
+
 namespace {
 
 // Drops the profile interface's cached copy of the file.
@@ -108,3 +110,5 @@ void putoptions(const std::string& path, StatusDisplay& status) {
     }
     errorf("Couldn't write %s, sorry", {path});
 }
+
+}  // namespace vq

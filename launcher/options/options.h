@@ -9,6 +9,8 @@
 #include "support/status_display.h"
 #include "support/textlist.h"
 
+namespace vq {
+
 // Compiled into the program: shown in the usage text and stored as
 // "version" in the options file at every close.
 inline constexpr const char* build_stamp = "1/14/2015 13:27:45";
@@ -52,3 +54,5 @@ bool getoptions(const std::string& path, Options& options, TextList& deletes, Te
 // "putoptions failures: %d" shown between them and 500 ms waits, then an
 // error box.
 void putoptions(const std::string& path, StatusDisplay& status);
+
+}  // namespace vq

@@ -4,6 +4,8 @@
 #include "code/usage.h"
 #include "support/textops.h"
 
+namespace vq {
+
 namespace {
 
 bool starts_with(const std::string& text, const char* prefix) {
@@ -55,3 +57,5 @@ bool parseargs(const std::vector<std::string>& args, Options& options, TextList&
     }
     return true;
 }
+
+}  // namespace vq

@@ -8,7 +8,11 @@
 #include "options/options.h"
 #include "support/textlist.h"
 
+namespace vq {
+
 // Parses the arguments (the process arguments after the program name) into
 // `options` and `deletes`.  False means an error was shown with the usage
 // text and start-up must end.
 bool parseargs(const std::vector<std::string>& args, Options& options, TextList& deletes);
+
+}  // namespace vq

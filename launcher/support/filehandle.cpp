@@ -3,6 +3,8 @@
 
 #include "support/filehandle.h"
 
+namespace vq {
+
 namespace {
 FileHandle from(HANDLE h) {
     return h == INVALID_HANDLE_VALUE ? no_file : reinterpret_cast<FileHandle>(h);
@@ -46,3 +48,5 @@ bool read_line(FileHandle handle, std::string& line) {
         if (line.size() >= 500) return true;
     }
 }
+
+}  // namespace vq

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vq {
+
 using FileHandle = std::intptr_t;
 inline constexpr FileHandle no_file = -1;
 
@@ -23,3 +25,5 @@ void close_handle(FileHandle& handle);
 // True when the line ended normally; false at end of file or on a read
 // error, with `line` holding what was gathered before that.
 bool read_line(FileHandle handle, std::string& line);
+
+}  // namespace vq

@@ -6,6 +6,8 @@
 #include "support/files.h"
 #include "support/textops.h"
 
+namespace vq {
+
 const std::string& program_dir() {
     static const std::string dir = [] {
         std::string path(MAX_PATH, '\0');
@@ -81,3 +83,5 @@ std::vector<std::string> command_args() {
     for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i] ? __argv[i] : "");
     return args;
 }
+
+}  // namespace vq

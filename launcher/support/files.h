@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace vq {
+
 // The directory of the running program file, ending in a backslash;
 // computed once per process.
 const std::string& program_dir();
@@ -28,3 +30,5 @@ std::string get_env(const std::string& name);
 
 // The process arguments 1 to n, as the platform split the command line.
 std::vector<std::string> command_args();
+
+}  // namespace vq

@@ -4,6 +4,8 @@
 #include <exception>
 #include <stdexcept>
 
+namespace vq {
+
 namespace {
 
 // A directive that does not fit its arguments; carries the complaint.
@@ -135,3 +137,5 @@ std::string sformat(std::string_view format, const Args& args) {
         return "Format() error in program!";
     }
 }
+
+}  // namespace vq

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vq {
+
 // One typed argument of a format: either a text or a signed 32-bit integer.
 struct Arg {
     enum class Kind { text, integer };
@@ -33,3 +35,5 @@ inline constexpr const char* format_no_argument_text = "No argument for format '
 // "Format() error in program!\r\nError:\r\n<complaint>\r\nFormat:\r\n<format>".
 // Never throws.
 std::string sformat(std::string_view format, const Args& args = {});
+
+}  // namespace vq

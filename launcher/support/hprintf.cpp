@@ -7,6 +7,8 @@
 #include "support/hprintf.h"
 #include "support/messages.h"
 
+namespace vq {
+
 int hprintf(FileHandle handle, std::string_view format, const Args& args) {
     int result = -1;
     try {
@@ -34,3 +36,5 @@ int hprintf(FileHandle handle, std::string_view format, const Args& args) {
     }
     return result;
 }
+
+}  // namespace vq

@@ -7,6 +7,8 @@
 #include "support/format.h"
 #include "support/filehandle.h"
 
+namespace vq {
+
 // Raised inside hprintf when a write comes up short; never leaves hprintf.
 // It carries its message text and nothing else.
 class brokenprintf_exception : public std::ios_base::failure {
@@ -25,3 +27,5 @@ class brokenprintf_exception : public std::ios_base::failure {
 // the failure is shown with errorf and nothing after that piece is written.
 // No line-end translation takes place.
 int hprintf(FileHandle handle, std::string_view format, const Args& args = {});
+
+}  // namespace vq

@@ -3,6 +3,8 @@
 
 #include "support/keys.h"
 
+namespace vq {
+
 std::string key_chars(int virtual_key) {
     BYTE state[256] = {};
     if (!GetKeyboardState(state)) return {};
@@ -17,3 +19,5 @@ std::string key_chars(int virtual_key) {
 bool is_char_key(int virtual_key) {
     return !key_chars(virtual_key).empty();
 }
+
+}  // namespace vq

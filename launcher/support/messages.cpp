@@ -3,6 +3,8 @@
 
 #include "support/messages.h"
 
+namespace vq {
+
 namespace {
 
 MessageBoxHook& hook() {
@@ -59,3 +61,5 @@ bool yesno(const std::string& text) {
 bool yesnof(std::string_view format, const Args& args) {
     return yesno(sformat(format, args));
 }
+
+}  // namespace vq

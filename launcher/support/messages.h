@@ -8,6 +8,8 @@
 
 #include "support/format.h"
 
+namespace vq {
+
 // Modal box centred on the screen: error icon, title "Error", one OK button.
 void errorf(std::string_view format, const Args& args = {});
 // The same with the information icon and the title "Information".
@@ -23,3 +25,5 @@ bool yesnof(std::string_view format, const Args& args = {});
 // (IDOK, IDYES, IDNO, ...). Pass an empty function to show real boxes again.
 using MessageBoxHook = std::function<int(const std::string& text, const std::string& title, unsigned flags)>;
 void set_message_box_hook(MessageBoxHook hook);
+
+}  // namespace vq

@@ -16,15 +16,16 @@ TextList path_dirs() {
 
 std::string x_in_path(const std::string& name, bool diagnostic) {
     if (has_path(name) && exists_unquoted(name)) return name;
-    const auto found = find_candidate(name, path_dirs(), program_extensions(modern_windows()),
-                                      [](const std::string& candidate) { return ::file_exists(candidate); });
+    const auto found =
+        find_candidate(name, path_dirs(), program_extensions(modern_windows()),
+                       [](const std::string& candidate) { return vq::file_exists(candidate); });
     if (!found) return name;
     if (diagnostic) infof("x_in_path: %s", {*found});
     return quote_arg(*found, true);
 }
 
 bool exists_unquoted(const std::string& name) {
-    return ::file_exists(unquote(name));
+    return vq::file_exists(unquote(name));
 }
 
 bool is_batch(const std::string& name) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vq {
+
 class StatusDisplay {
   public:
     // Shows the text and paints it at once: the caller may wait right after
@@ -13,3 +15,5 @@ class StatusDisplay {
   protected:
     ~StatusDisplay() = default;
 };
+
+}  // namespace vq

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace vq {
+
 std::unique_ptr<TextList> new_list() {
     return std::make_unique<TextList>();
 }
@@ -29,3 +31,5 @@ void sort_list(TextList& list, bool descending, bool by_byte_value) {
                                            : compare_texts(a, b, by_byte_value) < 0;
                      });
 }
+
+}  // namespace vq

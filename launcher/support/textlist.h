@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vq {
+
 using TextList = std::vector<std::string>;
 
 // A new empty list; the creator owns it.
@@ -25,3 +27,5 @@ int list_index_of(const TextList& list, const std::string& text);
 inline bool list_contains(const TextList& list, const std::string& text) {
     return list_index_of(list, text) >= 0;
 }
+
+}  // namespace vq

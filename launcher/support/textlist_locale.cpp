@@ -3,6 +3,8 @@
 
 #include "support/textlist.h"
 
+namespace vq {
+
 bool same_text(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
                           b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
@@ -14,3 +16,5 @@ int list_index_of(const TextList& list, const std::string& text) {
     }
     return -1;
 }
+
+}  // namespace vq

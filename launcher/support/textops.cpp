@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace vq {
+
 namespace {
 
 // Copy of up to `count` characters from 1-based `index` (index below 1 is
@@ -132,3 +134,5 @@ std::string ascii_lower(std::string text) {
     }
     return text;
 }
+
+}  // namespace vq

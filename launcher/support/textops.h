@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vq {
+
 // The character at 1-based `pos`; NUL outside 1..length.
 char char_at(const std::string& text, int pos);
 // One-character text holding the n-th character from the end (n = 1 is the
@@ -50,3 +52,5 @@ std::string directory_of(const std::string& file_path);
 std::string trim_blanks(const std::string& text);
 // Lower-cases the ASCII letters only.
 std::string ascii_lower(std::string text);
+
+}  // namespace vq

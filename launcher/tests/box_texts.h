@@ -12,12 +12,12 @@
 class BoxTexts {
   public:
     BoxTexts() {
-        set_message_box_hook([this](const std::string& text, const std::string&, unsigned) {
+        vq::set_message_box_hook([this](const std::string& text, const std::string&, unsigned) {
             texts.push_back(text);
             return IDOK;
         });
     }
-    ~BoxTexts() { set_message_box_hook({}); }
+    ~BoxTexts() { vq::set_message_box_hook({}); }
     BoxTexts(const BoxTexts&) = delete;
     BoxTexts& operator=(const BoxTexts&) = delete;
 

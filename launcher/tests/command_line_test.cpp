@@ -13,6 +13,8 @@
 #include "support/textops.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 const std::optional<TextList> builtins = TextList{"dir", "type", "copy", "del"};

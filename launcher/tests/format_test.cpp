@@ -3,6 +3,8 @@
 
 #include "support/format.h"
 
+using namespace vq;
+
 namespace {
 
 std::string failure(const std::string& complaint, const std::string& format) {

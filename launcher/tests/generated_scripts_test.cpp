@@ -12,6 +12,8 @@
 #include "box_texts.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 const std::string question = " _ yn ___::: Again? N:::^^H^^H^^H^^H\r\nif not errorlevel 1 goto LOOP\r\n";

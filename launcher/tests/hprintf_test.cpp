@@ -7,6 +7,8 @@
 #include "support/messages.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 // Captures the boxes instead of showing them.

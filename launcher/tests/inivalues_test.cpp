@@ -3,6 +3,8 @@
 
 #include "options/inivalues.h"
 
+using namespace vq;
+
 namespace {
 
 TEST(DecodeInt, DecimalAndNegative) {

@@ -9,6 +9,8 @@
 #include "support/keys.h"
 #include "support/messages.h"
 
+using namespace vq;
+
 namespace {
 
 struct Shown {

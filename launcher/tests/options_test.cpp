@@ -11,6 +11,8 @@
 #include "support/messages.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 // An options file in a temporary directory, the records it fills, status
@@ -38,8 +40,8 @@ class OptionsFile : public ::testing::Test, public StatusDisplay {
     }
     void show_status(const std::string& text) override { statuses.push_back(text); }
     void writeIni(const std::string& text) { testsupport::writeFile(ini, text); }
-    bool getoptions() { return ::getoptions(ini, options, deletes, favorites); }
-    void putoptions() { ::putoptions(ini, *this); }
+    bool getoptions() { return vq::getoptions(ini, options, deletes, favorites); }
+    void putoptions() { vq::putoptions(ini, *this); }
 };
 
 TEST_F(OptionsFile, NoFileGivesEveryDefault) {

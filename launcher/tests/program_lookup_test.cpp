@@ -9,6 +9,8 @@
 #include "support/program_lookup.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 std::pair<std::string, std::string> split(const std::string& line) {

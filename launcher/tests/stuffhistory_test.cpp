@@ -8,6 +8,8 @@
 #include "box_texts.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 class StuffHistory : public ::testing::Test {

@@ -7,6 +7,8 @@
 #include "support/files.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 namespace {
 
 struct Line {

@@ -4,6 +4,8 @@
 #include "support/textlist.h"
 #include "support/textops.h"
 
+using namespace vq;
+
 namespace {
 
 TEST(ParseInt, SkipsBlanksAndStopsAtOtherCharacters) {

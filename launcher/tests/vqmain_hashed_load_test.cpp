@@ -15,6 +15,8 @@
 #include "support/textlist.h"
 #include "support/textops.h"
 
+using namespace vq;
+
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -63,7 +65,7 @@ struct Reference {
             while (contains_before(lines, t, lines.size() - 1 - k, &at)) lines.erase(lines.begin() + at);
         }
         for (size_t i = 0; i < lines.size();) {
-            std::string t = ::trim_blanks(lines[i]);
+            std::string t = vq::trim_blanks(lines[i]);
             if (t.empty())
                 lines.erase(lines.begin() + i);
             else if (static_cast<long long>(lines.size() - i) > s.leave_short &&

@@ -8,6 +8,8 @@
 #include "support/files.h"
 #include "testsupport.h"
 
+using namespace vq;
+
 using Lines = std::vector<std::string>;
 
 namespace {
