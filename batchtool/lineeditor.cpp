@@ -2,6 +2,22 @@
 
 namespace rovik {
 
+namespace {
+// How a character of the text is shown. A control character (one a start
+// text may hold, but no key types) shows as "?": printed as it is, a
+// backspace would move the console cursor and a tab, CR or LF would move it
+// elsewhere, and the field on the screen would no longer match the text.
+char shown(char c) {
+    return static_cast<unsigned char>(c) < 32 ? '?' : c;
+}
+
+std::string shown(const std::string& text) {
+    std::string out = text;
+    for (char& c : out) c = shown(c);
+    return out;
+}
+}  // namespace
+
 LineEditor::LineEditor(const std::string& start, int maxLength)
     : text_(start), max_(maxLength < 0 ? 0 : maxLength) {
     // The field never holds more than its length, whatever the caller hands in.
@@ -10,7 +26,7 @@ LineEditor::LineEditor(const std::string& start, int maxLength)
     size_t nul = text_.find('\0');
     if (nul != std::string::npos) text_.resize(nul);
     cursor_ = static_cast<int>(text_.size());
-    output_ = text_;
+    output_ = shown(text_);
 }
 
 std::string LineEditor::takeOutput() {
@@ -40,7 +56,7 @@ void LineEditor::moveRight() {
         return;
     }
     if (cursor_ < static_cast<int>(text_.size()) && cursor_ < max_) {
-        output_ += text_[static_cast<size_t>(cursor_)];
+        output_ += shown(text_[static_cast<size_t>(cursor_)]);
         ++cursor_;
     }
 }
@@ -65,7 +81,7 @@ void LineEditor::redraw() {
     int at = cursor_;
     moveToStart();
     prefix_ = 0;
-    output_ += text_;
+    output_ += shown(text_);
     output_.append(static_cast<size_t>(max_) - text_.size(), ' ');
     output_.append(static_cast<size_t>(max_ - at), '\b');
     cursor_ = at;

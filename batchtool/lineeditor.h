@@ -2,7 +2,8 @@
 // text, the cursor and the characters to show on the console come out.
 // Console output is expressed as plain characters: a backspace ('\b') moves
 // the console cursor one column left without erasing, any other character
-// is shown at the cursor and moves it right.
+// is shown at the cursor and moves it right. The text's own control
+// characters, which only a start text can bring, are shown as "?".
 #pragma once
 
 #include <string>

@@ -62,6 +62,18 @@ TEST(LineEditorStart, StartTextIsCutToTheField) {
     EXPECT_EQ(none.maxLength(), 0);
 }
 
+TEST(LineEditorStart, ControlCharactersOfTheStartTextShowAsQuestionMarks) {
+    // Printed as they are, the backspace would move the console cursor and
+    // the tab widen the field: the screen would no longer match the text.
+    LineEditor ed("a\bb\tc", 10);
+    EXPECT_EQ(ed.takeOutput(), "a?b?c");
+    for (EditorKey k : {sp(key::Home), sp(key::Right), sp(key::Right)}) ed.press(k);
+    EXPECT_EQ(ed.takeOutput(), "\b\b\b\b\ba?");
+    ed.press(sp(key::Delete));
+    EXPECT_EQ(ed.takeOutput(), "\b\ba??c      \b\b\b\b\b\b\b\b");
+    EXPECT_EQ(ed.text(), "a\b\tc");  // the text keeps them
+}
+
 TEST(LineEditorMoves, HomeEndLeftRightPrintBackspacesAndCharacters) {
     Session s("abc", 10);
     s.keys({sp(key::Home)});

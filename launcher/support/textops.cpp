@@ -23,8 +23,10 @@ char char_at(const std::string& text, int pos) {
 }
 
 std::string char_from_end(const std::string& text, int n) {
-    int pos = static_cast<int>(text.size()) - n + 1;
-    return std::string(1, char_at(text, pos));
+    // n is checked against the length before any arithmetic: no n can
+    // overflow the position.
+    if (n < 1 || static_cast<std::size_t>(n) > text.size()) return std::string(1, '\0');
+    return std::string(1, text[text.size() - static_cast<std::size_t>(n)]);
 }
 
 int pos_from(const std::string& pattern, int start, const std::string& text) {

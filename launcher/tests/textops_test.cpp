@@ -95,6 +95,10 @@ TEST(Positions, CharAtAndCharFromEndGiveNulOutside) {
     EXPECT_EQ(char_from_end("abc", 1), "c");
     EXPECT_EQ(char_from_end("abc", 3), "a");
     EXPECT_EQ(char_from_end("abc", 4), std::string(1, '\0'));
+    // Counts at the ends of the integer range lie before the start or after
+    // the end, without overflowing on the way.
+    EXPECT_EQ(char_from_end("abc", INT32_MIN), std::string(1, '\0'));
+    EXPECT_EQ(char_from_end("abc", INT32_MAX), std::string(1, '\0'));
 }
 
 TEST(Positions, PosFromLooksWithin255Characters) {
