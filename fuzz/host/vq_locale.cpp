@@ -17,8 +17,6 @@ void locale_text_key_into(std::string_view text, std::string& key) {
     for (char c : text) key += fold(c);
 }
 
-}  // namespace vq
-
 bool same_text(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -31,3 +29,5 @@ int list_index_of(const TextList& list, const std::string& text) {
         if (same_text(list[i], text)) return static_cast<int>(i);
     return -1;
 }
+
+}  // namespace vq

@@ -16,6 +16,8 @@
 #include "support/command_words.h"
 #include "support/textops.h"
 
+using namespace vq;
+
 namespace {
 
 [[noreturn]] void fail(const char* what, const std::string& text) {

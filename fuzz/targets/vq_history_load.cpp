@@ -26,6 +26,8 @@
 #include "support/textlist.h"
 #include "support/textops.h"
 
+using namespace vq;
+
 namespace {
 
 using Entries = std::vector<vq::HistEntryData>;
@@ -165,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& e : entries) items.push_back({e.text, e.age});
     if (listorder == 3) std::reverse(items.begin(), items.end());  // shown oldest first
     const std::string saved =
-        vq::join_history_lines(vq::history_save_lines(items, listorder, entries[0].text));
+        vq::join_history_lines(vq::history_save_lines(items, listorder, {}, entries[0].text));
     std::vector<int32_t> again;
     if (!sameList(load(saved, deletes, s, -1, again), entries)) fail("saving and loading changed the list");
     return 0;

@@ -18,6 +18,8 @@
 
 #include "options/inivalues.h"
 
+using namespace vq;
+
 namespace {
 
 [[noreturn]] void fail(const char* what, const std::string& text) {

@@ -16,6 +16,8 @@
 
 #include "support/format.h"
 
+using namespace vq;
+
 namespace {
 
 const std::string failureStart = "Format() error in program!\r\nError:\r\n";
