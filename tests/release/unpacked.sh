@@ -17,7 +17,8 @@ zip=$(ls "$work"/package/*.zip)
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
 top=$(ls -d "$work"/unpacked/*/)
-for f in README.txt "$arch/vq.exe" "$arch/rovik.exe" "$arch/batch.exe" "$arch/vq.ini" "$arch/XROVIK.BAT"; do
+for f in README.txt "$arch/vq.exe" "$arch/rovik.exe" "$arch/batch.exe" "$arch/vqhelp.txt" "$arch/vq.ini" \
+  "$arch/XROVIK.BAT"; do
   [ -f "$top/$f" ] || fail "$f is missing from the zip"
 done
 [ "$(ls "$top" | sort | tr '\n' ' ')" == "README.txt $arch " ] || fail "unexpected files: $(ls "$top")"
