@@ -4,9 +4,6 @@
 #include <richedit.h>
 #include <windowsx.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "main/dialog_keys.h"
 #include "support/files.h"
 #include "support/format.h"
@@ -153,10 +150,8 @@ void Thelpf::Edit1Change() {
 
 void Thelpf::load_help(HWND view, const std::string& path) {
     SetWindowTextA(view, sformat("couldn't load %s", {path}).c_str());
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return;
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return;
+    std::string text;
+    if (read_whole_file(path, text) != ReadResult::ok) return;
     SetWindowTextA(view, text.c_str());
 }
 

@@ -4,25 +4,21 @@
 
 #include <stdexcept>
 
+#include "support/files.h"
+
 namespace vq {
 
 std::string read_history_bytes(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw std::runtime_error("Cannot open file \"" + path + "\"");
     std::string bytes;
-    char buf[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(h, buf, sizeof buf, &got, nullptr)) {
-            CloseHandle(h);
-            throw std::runtime_error("Cannot read file \"" + path + "\"");
-        }
-        if (got == 0) break;
-        bytes.append(buf, got);
+    switch (read_whole_file(path, bytes)) {
+        case ReadResult::ok:
+            return bytes;
+        case ReadResult::cannot_open:
+            throw std::runtime_error("Cannot open file \"" + path + "\"");
+        case ReadResult::cannot_read:
+            break;
     }
-    CloseHandle(h);
-    return bytes;
+    throw std::runtime_error("Cannot read file \"" + path + "\"");
 }
 
 bool replace_history_file(const std::string& path, const std::string& bytes) {

@@ -84,4 +84,23 @@ std::vector<std::string> command_args() {
     return args;
 }
 
+ReadResult read_whole_file(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return ReadResult::cannot_open;
+    char buf[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(h, buf, sizeof buf, &got, nullptr)) {
+            CloseHandle(h);
+            return ReadResult::cannot_read;
+        }
+        if (got == 0) break;
+        bytes.append(buf, got);
+    }
+    CloseHandle(h);
+    return ReadResult::ok;
+}
+
 }  // namespace vq

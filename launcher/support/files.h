@@ -25,6 +25,10 @@ bool directory_exists(const std::string& name);
 // Deletes a file; false when that failed.
 bool delete_file(const std::string& name);
 
+// Reads a whole file into `bytes` (shared with writers).
+enum class ReadResult { ok, cannot_open, cannot_read };
+ReadResult read_whole_file(const std::string& path, std::string& bytes);
+
 // Value of an environment variable; empty when it is not set.
 std::string get_env(const std::string& name);
 

@@ -1,7 +1,7 @@
 // Formatted writing straight into an open file handle.
 #pragma once
 
-#include <ios>
+#include <stdexcept>
 #include <string>
 
 #include "support/format.h"
@@ -11,14 +11,9 @@ namespace vq {
 
 // Raised inside hprintf when a write comes up short; never leaves hprintf.
 // It carries its message text and nothing else.
-class brokenprintf_exception : public std::ios_base::failure {
+class brokenprintf_exception : public std::runtime_error {
   public:
-    explicit brokenprintf_exception(const std::string& message)
-        : std::ios_base::failure(message), message_(message) {}
-    const char* what() const noexcept override { return message_.c_str(); }
-
-  private:
-    std::string message_;
+    explicit brokenprintf_exception(const std::string& message) : std::runtime_error(message) {}
 };
 
 // Formats with sformat and writes the text in pieces of at most 512 bytes,
