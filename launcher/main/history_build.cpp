@@ -4,6 +4,8 @@
 #include <memory>
 #include <string_view>
 
+#include "support/textops.h"
+
 namespace vq {
 
 namespace {
@@ -108,18 +110,16 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
         std::string_view k = arena.store(buf);
         if (!seen.insert(k)) continue;
         ++deduped;  // this line and all kept lines after it
-        size_t b = 0, e = text.size();
-        while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-        while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-        const long long len = static_cast<long long>(e - b);
+        const std::string_view trimmed = trim_blanks_view(text);
+        const long long len = static_cast<long long>(trimmed.size());
         if (len == 0) continue;
         if (deduped > s.leave_short && len < s.length) continue;
         if (!s.leave_1 && len == 1) continue;
         if (++pruned > max) break;
         // Trimming can make two kept lines equal (" dir" and "dir"); the walk
         // keeps the newer one.
-        if (static_cast<size_t>(len) != text.size()) {
-            text = text.substr(b, static_cast<size_t>(len));
+        if (trimmed.size() != text.size()) {
+            text = trimmed;
             key(text, buf);
             k = arena.store(buf);
         }

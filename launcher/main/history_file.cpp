@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "support/textops.h"
+
 namespace vq {
 
 std::vector<std::string_view> split_history_views(std::string_view bytes) {
@@ -31,24 +33,13 @@ std::string join_history_lines(const std::vector<std::string>& lines) {
     return out;
 }
 
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    size_t b = 0, e = text.size();
-    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-    return text.substr(b, e - b);
-}
-
-}  // namespace
-
 std::vector<std::string> lines_added_since(std::string_view loaded, std::string_view now) {
     std::vector<std::string> added;
     if (now == loaded) return added;
     std::unordered_set<std::string_view> known;
-    for (std::string_view line : split_history_views(loaded)) known.insert(trimmed(line));
+    for (std::string_view line : split_history_views(loaded)) known.insert(trim_blanks_view(line));
     for (std::string_view line : split_history_views(now)) {
-        const std::string_view text = trimmed(line);
+        const std::string_view text = trim_blanks_view(line);
         if (text.empty() || !known.insert(text).second) continue;
         added.emplace_back(line);
     }

@@ -124,6 +124,10 @@ std::string directory_of(const std::string& file_path) {
 }
 
 std::string trim_blanks(const std::string& text) {
+    return std::string(trim_blanks_view(text));
+}
+
+std::string_view trim_blanks_view(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
     while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vq {
 
@@ -50,6 +51,8 @@ std::string directory_of(const std::string& file_path);
 
 // Trims characters at or below the blank from both ends.
 std::string trim_blanks(const std::string& text);
+// The same, as a view into `text`.
+std::string_view trim_blanks_view(std::string_view text);
 // Lower-cases the ASCII letters only.
 std::string ascii_lower(std::string text);
 

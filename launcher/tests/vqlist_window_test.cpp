@@ -12,19 +12,6 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-// The main window once start-up has filled the list.
-Window ready(const Vq& vq) {
-    Window main = vq.waitMain();
-    if (!main) return main;
-    Window stat = main.item(vq::ID_Label_stat);
-    EXPECT_TRUE(vqtest::waitFor([&] {
-        const std::string t = stat.text();
-        return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
-    })) << "status: "
-        << stat.text();
-    return main;
-}
-
 // Oldest first, as in the file.
 const char* kHistory =
     "Zip files.zip\r\n"
@@ -35,7 +22,7 @@ const char* kHistory =
 
 TEST(VqSort, TheFourOrdersAndASaveFromAlphabeticalOrder) {
     Vq vq({}, "[vq]\r\nbeep=0\r\nontoptime=0\r\n", std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window list = main.item(vq::ID_ListBox);
     EXPECT_TRUE(main.item(vq::ID_RadioGroup_Sort_time).checked());
@@ -110,7 +97,7 @@ TEST(VqFavorites, AClickTakesAFavoriteAndADoubleClickRunsIt) {
     Vq vq({}, setup);
     ASSERT_TRUE(CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(),
                           (vq.binDir() + "\\recorder.exe").c_str(), FALSE));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     Window button = main.item(vq::ID_BitBtn_Favorites), favorites = main.item(vq::ID_ListBox_Favorites);
     Window edit = main.item(vq::ID_Edit);
@@ -151,7 +138,7 @@ TEST(VqFavorites, AClickTakesAFavoriteAndADoubleClickRunsIt) {
 
 TEST(VqSound, AStartSoundThatCannotBePlayedIsSilent) {
     Vq vq({}, "[vq]\r\nbeep=80\r\nbeepwav=missing.wav\r\nontoptime=0\r\n", std::string(kHistory));
-    Window main = ready(vq);
+    Window main = vq.waitReady();
     ASSERT_TRUE(main);
     EXPECT_TRUE(vq.noBoxFor(1000));
     EXPECT_EQ(main.item(vq::ID_Edit).text(), "make all now");
