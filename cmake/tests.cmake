@@ -1,10 +1,43 @@
+# only_disabled_tests(SOURCE VAR): VAR is true when every test that SOURCE
+# defines is disabled (its suite or its name starts with DISABLED_). Such a
+# program holds benchmarks or trials that scripts run on purpose; ctest
+# would only count it as passed without running anything.
+function(only_disabled_tests src var)
+  if(NOT EXISTS ${src})
+    set(${var} FALSE PARENT_SCOPE)
+    return()
+  endif()
+  file(STRINGS ${src} tests REGEX "^TEST(_F|_P)?\\(")
+  set(result FALSE)
+  if(tests)
+    set(result TRUE)
+    foreach(line IN LISTS tests)
+      if(NOT line MATCHES "^TEST(_F|_P)?\\( *(DISABLED_[A-Za-z0-9_]* *,|[A-Za-z0-9_]+ *, *DISABLED_)")
+        set(result FALSE)
+      endif()
+    endforeach()
+  endif()
+  set(${var} ${result} PARENT_SCOPE)
+endfunction()
+
 # add_test_program(NAME SOURCES... LIBS ...)
 # One GoogleTest executable, registered with ctest in the keyword form so
-# that ctest runs it through the cross-compiling emulator (Wine).
+# that ctest runs it through the cross-compiling emulator (Wine). A program
+# whose tests are all disabled is built but not registered.
 function(add_test_program name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  set(registered FALSE)
+  foreach(src IN LISTS T_SOURCES)
+    only_disabled_tests(${src} disabled)
+    if(NOT disabled)
+      set(registered TRUE)
+    endif()
+  endforeach()
+  if(NOT registered)
+    return()
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   if(T_LABELS)
@@ -25,7 +58,7 @@ function(add_test_directory dir)
     if(T_DEPENDS)
       add_dependencies(${name} ${T_DEPENDS})
     endif()
-    if(name MATCHES "_window_test$")
+    if(TEST ${name} AND name MATCHES "_window_test$")
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()
   endforeach()

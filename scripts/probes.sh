@@ -26,3 +26,37 @@ kernel_runs_i386() {
 # Can Wine start 32-bit Windows programs here? Its 32-bit loader must be
 # installed and the kernel must run it.
 wine_runs_i686() { "$WINE32_LOADER" --version >/dev/null 2>&1; }
+
+# The binfmt_misc registration, if any, through which the kernel hands
+# 32-bit x86 programs to a user-mode emulator: its interpreter's path.
+I386_ELF_MAGIC=7f454c4601010100000000000000000002000300
+i386_emulator() {
+  local entry
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    [ -f "$entry" ] && [ "${entry##*/}" != register ] && [ "${entry##*/}" != status ] || continue
+    if grep -qx enabled "$entry" && grep -qx "magic $I386_ELF_MAGIC" "$entry"; then
+      sed -n 's/^interpreter //p' "$entry"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# How 32-bit Windows programs run here: "natively", "through qemu-i386"
+# (the emulator's name), or not at all (status 1).
+i686_way() {
+  local emulator
+  wine_runs_i686 || return 1
+  if emulator=$(i386_emulator); then
+    echo "through ${emulator##*/}"
+  else
+    echo natively
+  fi
+}
+
+# The architecture whose programs run without an emulator: i686 where the
+# kernel runs 32-bit code itself, else x86_64. Benchmarks default to it, so
+# that what they time is the program and not the emulator.
+native_arch() {
+  if [ "$(i686_way)" = natively ]; then echo i686; else echo x86_64; fi
+}
