@@ -60,3 +60,12 @@ i686_way() {
 native_arch() {
   if [ "$(i686_way)" = natively ]; then echo i686; else echo x86_64; fi
 }
+
+# emulation_note ARCH: for a benchmark of ARCH's programs, one line saying
+# that its times include the emulator, when they do.
+emulation_note() {
+  local way
+  if [ "$1" = i686 ] && way=$(i686_way) && [ "$way" != natively ]; then
+    echo "$1: 32-bit programs run $way here: these times include the emulator; compare only ratios of programs run the same way"
+  fi
+}
