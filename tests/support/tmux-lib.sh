@@ -35,3 +35,18 @@ fail() { echo "FAIL: $*" >&2; screen_of "$PANE" >&2 || true; exit 1; }
 
 cleanup_tmux() { tm kill-server 2>/dev/null || true; }
 trap cleanup_tmux EXIT
+
+# wait_console NAME [SECONDS]: waits until the program in the pane has its
+# console. Wine's console then switches the pane's terminal to raw mode;
+# until it does, the terminal itself echoes what is typed (a slow start,
+# under an emulator for one, shows that).
+wait_console() {
+  local name=$1 limit=${2:-20} tty i
+  tty=$(tm display -p -t "$name" '#{pane_tty}')
+  for ((i = 0; i < limit * 10; i++)); do
+    if stty -F "$tty" -a 2>/dev/null | grep -qE '(^| )-echo( |$)'; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for the console of '$name'" >&2
+  return 1
+}

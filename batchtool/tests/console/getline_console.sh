@@ -92,7 +92,7 @@ expect_file out8.bat "$(crlf_line 'set n=Xabcdefghijklmnopqrstuvwxyz0123456789!'
 
 # -getch: one key, no Enter.
 start getch -o out6.bat -getch
-sleep 1
+wait_console getch || fail "no console"
 keys getch y
 wait_for getch 'EXIT=0' || fail "-getch did not end after one key"
 expect_file out6.bat "$(crlf_line 'set g~ch=y')"
