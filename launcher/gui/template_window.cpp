@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "gui/template_command.h"
+#include "main/anchors.h"
 #include "main/dialog_keys.h"
 
 namespace vq {
@@ -14,6 +15,19 @@ namespace {
 constexpr int kClientWidth = 497, kClientHeight = 63;
 
 constexpr int mrOk = 1, mrCancel = 2;
+
+// The controls' design places (96 DPI) and the window edges they keep to.
+struct Placement {
+    int id;
+    Rect design;
+    unsigned anchors;
+};
+const Placement kPlacements[] = {
+    {ID_Edit_What, {4, 4, 489, 21}, kAnchorLeft | kAnchorTop | kAnchorRight},
+    {ID_BitBtn_File, {4, 32, 89, 25}, kAnchorLeft | kAnchorTop},
+    {ID_Label1, {100, 32, 313, 25}, kAnchorLeft | kAnchorTop | kAnchorRight},
+    {ID_BitBtn_Cancel, {419, 33, 75, 25}, kAnchorRight | kAnchorBottom},
+};
 
 // Two curved green arrows that together form a circle.
 const char* const kFileRows[] = {
@@ -45,6 +59,7 @@ TformGui::TformGui() : font_(11, "MS Sans Serif"), file_image_(kFileGlyph, Glyph
 bool TformGui::create(HINSTANCE instance) {
     if (!create_window(instance, {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight}))
         return false;
+    font_.make(dpi());
     const HFONT font = font_.get();
     constexpr DWORD shown = WS_VISIBLE | WS_TABSTOP;
     if (!create_controls(
@@ -60,6 +75,7 @@ bool TformGui::create(HINSTANCE instance) {
         return false;
     file_image_.attach(item(ID_BitBtn_File));
     SetWindowSubclass(item(ID_Edit_What), EditWhatProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    layout();
     return true;
 }
 
@@ -101,6 +117,8 @@ LRESULT TformGui::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = handle();
     switch (message) {
         HANDLE_MSG(hwnd, WM_SIZE, OnSize);
+        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
+        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
@@ -109,12 +127,34 @@ LRESULT TformGui::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Edit_What and Label1 stretch with the width; Cancel keeps to the bottom
-// right corner.
-void TformGui::OnSize(HWND, UINT, int cx, int cy) {
-    const int dx = cx - kClientWidth, dy = cy - kClientHeight;
-    SetWindowPos(item(ID_Edit_What), nullptr, 0, 0, 489 + dx, 21, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(item(ID_Label1), nullptr, 0, 0, 313 + dx, 25, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(item(ID_BitBtn_Cancel), nullptr, 419 + dx, 33 + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+// right corner.  A window smaller than designed scrolls.
+void TformGui::layout() {
+    const HWND hwnd = handle();
+    const AutoScroll::Area area = scroll_.fit(hwnd, scale_px(kClientWidth, dpi()), scale_px(kClientHeight, dpi()));
+    for (const Placement& p : kPlacements) {
+        const Rect r = anchor_rect(p.design, p.anchors, kClientWidth, kClientHeight, area.width, area.height, dpi());
+        SetWindowPos(item(p.id), nullptr, r.left - area.x, r.top - area.y, r.width, r.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TformGui::dpi_changed(int) {
+    font_.make(dpi());
+    for (const Placement& p : kPlacements)
+        SendMessageA(item(p.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    layout();
+}
+
+void TformGui::OnSize(HWND, UINT, int, int) {
+    layout();
+}
+
+void TformGui::OnHScroll(HWND hwnd, HWND, UINT code, int) {
+    if (scroll_.scroll(hwnd, SB_HORZ, static_cast<int>(code), scale_px(8, dpi()))) layout();
+}
+
+void TformGui::OnVScroll(HWND hwnd, HWND, UINT code, int) {
+    if (scroll_.scroll(hwnd, SB_VERT, static_cast<int>(code), scale_px(8, dpi()))) layout();
 }
 
 void TformGui::OnCommand(HWND, int id, HWND, UINT code) {

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "main/auto_scroll.h"
 #include "main/font.h"
 #include "main/image_button.h"
 #include "main/window.h"
@@ -37,7 +38,13 @@ class TformGui : public SecondaryWindow {
 
   private:
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpi_changed(int old_dpi) override;
+    // Places the controls for the client area at the window's DPI, with
+    // scroll bars when the area is smaller than the designed one.
+    void layout();
     void OnSize(HWND hwnd, UINT state, int cx, int cy);
+    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
+    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnClose(HWND hwnd);
@@ -53,6 +60,7 @@ class TformGui : public SecondaryWindow {
 
     Font font_;
     ImageButton file_image_;
+    AutoScroll scroll_;
     std::string template_;        // the text after -gui:
     bool template_shown = false;  // Edit_What got the template (once per run)
     int modalresult = 0;          // 0 while the window is up

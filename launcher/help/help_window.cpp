@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "main/dialog_keys.h"
+#include "main/dpi_scale.h"
 #include "support/files.h"
 #include "support/format.h"
 
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int kClientWidth = 514, kClientHeight = 410;
 constexpr int kPanelHeight = 33;  // the bottom panel with the search box
+// On the panel: the search box (stretching with the width) and the button.
+constexpr int kEditLeft = 112, kEditTop = 8, kEditWidth = 399, kEditHeight = 16;
+constexpr int kButtonLeft = 24, kButtonTop = 8, kButtonWidth = 75, kButtonHeight = 17;
 
 // Posted by the showing: the focus goes to the search box once the window
 // is on the screen.
@@ -35,6 +39,8 @@ bool Thelpf::create(HINSTANCE instance) {
     if (!create_window(instance,
                        {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168}))
         return false;
+    search_font_.make(dpi());
+    view_font_.make(dpi());
     const int panel = kClientHeight - kPanelHeight;
     const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
     const HFONT view = view_font_.get(), search = search_font_.get();
@@ -57,9 +63,7 @@ bool Thelpf::create(HINSTANCE instance) {
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>("vq");
     SendMessageA(item(ID_PageControl1), TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tab));
-    RECT r;
-    GetClientRect(handle(), &r);
-    OnSize(handle(), SIZE_RESTORED, r.right, r.bottom);
+    layout();
     return true;
 }
 
@@ -75,6 +79,8 @@ LRESULT Thelpf::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = handle();
     switch (message) {
         HANDLE_MSG(hwnd, WM_SIZE, OnSize);
+        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
+        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
         HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
         HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
@@ -87,28 +93,61 @@ LRESULT Thelpf::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The tab control and its views fill the window above the bottom panel;
-// the search box stretches with the width.
-void Thelpf::OnSize(HWND, UINT, int cx, int cy) {
-    const int panel = cy - kPanelHeight;
-    SetWindowPos(item(ID_PageControl1), nullptr, 0, 0, cx, panel, SWP_NOZORDER);
+// the search box stretches with the width.  A window smaller than designed
+// keeps the designed layout and scrolls.
+void Thelpf::layout() {
+    const HWND hwnd = handle();
+    const int d = dpi();
+    const AutoScroll::Area area = scroll_.fit(hwnd, scale_px(kClientWidth, d), scale_px(kClientHeight, d));
+    const int cx = area.width, x = -area.x, y = -area.y;
+    const int panel = area.height - scale_px(kPanelHeight, d);
+    SetWindowPos(item(ID_PageControl1), nullptr, x, y, cx, panel, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT page{0, 0, cx, panel};
     TabCtrl_AdjustRect(item(ID_PageControl1), FALSE, &page);
     for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
-        SetWindowPos(item(id), nullptr, page.left, page.top, page.right - page.left, page.bottom - page.top,
-                     SWP_NOZORDER);
-    SetWindowPos(item(ID_Edit1), nullptr, 112, panel + 8, cx - 112 - (kClientWidth - 112 - 399), 16,
-                 SWP_NOZORDER);
-    SetWindowPos(item(ID_Button_Search), nullptr, 24, panel + 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    InvalidateRect(handle(), nullptr, TRUE);
+        SetWindowPos(item(id), nullptr, x + page.left, y + page.top, page.right - page.left,
+                     page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int edit_left = scale_px(kEditLeft, d);
+    const int edit_right_gap = scale_px(kClientWidth, d) - scale_px(kEditLeft + kEditWidth, d);
+    SetWindowPos(item(ID_Edit1), nullptr, x + edit_left, y + panel + scale_px(kEditTop, d),
+                 cx - edit_left - edit_right_gap, scale_px(kEditTop + kEditHeight, d) - scale_px(kEditTop, d),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int button_left = scale_px(kButtonLeft, d), button_top = scale_px(kButtonTop, d);
+    SetWindowPos(item(ID_Button_Search), nullptr, x + button_left, y + panel + button_top,
+                 scale_px(kButtonLeft + kButtonWidth, d) - button_left,
+                 scale_px(kButtonTop + kButtonHeight, d) - button_top, SWP_NOZORDER | SWP_NOACTIVATE);
+    panel_ = {x, y + panel, x + cx, y + area.height};
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Thelpf::dpi_changed(int) {
+    search_font_.make(dpi());
+    view_font_.make(dpi());
+    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
+        SendMessageA(item(id), WM_SETFONT, reinterpret_cast<WPARAM>(view_font_.get()), TRUE);
+    for (int id : {ID_Edit1, ID_Button_Search, ID_PageControl1})
+        SendMessageA(item(id), WM_SETFONT, reinterpret_cast<WPARAM>(search_font_.get()), TRUE);
+    layout();
+}
+
+void Thelpf::OnSize(HWND, UINT, int, int) {
+    layout();
+}
+
+// The window's own scroll bars; the views' bars are theirs.
+void Thelpf::OnHScroll(HWND hwnd, HWND control, UINT code, int) {
+    if (!control && scroll_.scroll(hwnd, SB_HORZ, static_cast<int>(code), scale_px(8, dpi()))) layout();
+}
+
+void Thelpf::OnVScroll(HWND hwnd, HWND control, UINT code, int) {
+    if (!control && scroll_.scroll(hwnd, SB_VERT, static_cast<int>(code), scale_px(8, dpi()))) layout();
 }
 
 // The bottom panel's raised edge.
 void Thelpf::OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT r;
-    GetClientRect(hwnd, &r);
-    r.top = r.bottom - kPanelHeight;
+    RECT r = panel_;
     DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     EndPaint(hwnd, &ps);
 }

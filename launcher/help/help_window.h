@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "main/auto_scroll.h"
 #include "main/font.h"
 #include "main/window.h"
 
@@ -37,7 +38,13 @@ class Thelpf : public SecondaryWindow {
 
   private:
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpi_changed(int old_dpi) override;
+    // Places the controls for the client area at the window's DPI, with
+    // scroll bars when the area is smaller than the designed one.
+    void layout();
     void OnSize(HWND hwnd, UINT state, int cx, int cy);
+    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
+    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
     void OnPaint(HWND hwnd);
     void OnShowWindow(HWND hwnd, BOOL show, UINT status);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
@@ -55,6 +62,8 @@ class Thelpf : public SecondaryWindow {
 
     Font search_font_;     // the tab, Edit1 and the Search button
     Font view_font_;       // the views
+    AutoScroll scroll_;
+    RECT panel_{};         // the bottom panel, where OnPaint draws its edge
     int search_pos = 0;    // where the next search begins, in the view's counting
     bool showing = false;  // shown and not closed since
 };

@@ -13,8 +13,9 @@ int App::run(int show) {
     TForm1& form1 = state_.form1;
     if (!form1.create(instance_) || !state_.helpf.create(instance_) || !state_.formGui.create(instance_))
         return 1;
+    // Not painted here: start-up, posted by the showing, comes first and
+    // decides what the window shows (on the -gui: road it hides it).
     ShowWindow(form1.handle(), show == SW_HIDE ? SW_SHOWNORMAL : show);
-    UpdateWindow(form1.handle());
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (state_.helpf.preview_key(msg) || route_dialog_key(form1.handle(), msg)) continue;

@@ -1,5 +1,7 @@
 #include "main/form.h"
 
+#include "main/dpi_scale.h"
+
 namespace vq {
 
 namespace {
@@ -29,9 +31,9 @@ const ControlDef kControls[] = {
      ControlFont::Form, "sort by", -1, true, 0},
     {ID_CheckBox_Reverse, "CheckBox_Reverse", ControlKind::CheckBox, 345, 72, 73, 17, kTopRight,
      ControlFont::Form, "&Reverse", 3, true, 0},
-    {ID_BitBtn_cancel, "BitBtn_cancel", ControlKind::Button, 352, 270, 75, 25, kRightBottom,
+    {ID_BitBtn_cancel, "BitBtn_cancel", ControlKind::ImageButton, 352, 270, 75, 25, kRightBottom,
      ControlFont::Form, "Cancel", 4, true, 0},
-    {ID_BitBtn_OK, "BitBtn_OK", ControlKind::Button, 352, 302, 75, 25, kRightBottom, ControlFont::Form, "OK",
+    {ID_BitBtn_OK, "BitBtn_OK", ControlKind::ImageButton, 352, 302, 75, 25, kRightBottom, ControlFont::Form, "OK",
      5, true, 0},
     {ID_CheckBox_DontSave, "CheckBox_DontSave", ControlKind::CheckBox, 261, 202, 161, 17, kTopRight,
      ControlFont::Form, "Don't &save changed junk", 6, false, 0},
@@ -41,7 +43,7 @@ const ControlDef kControls[] = {
      "&Delete", 8, true, 0},
     {ID_CheckBox_WaitExec, "CheckBox_WaitExec", ControlKind::CheckBox, 345, 40, 81, 17, kTopRight,
      ControlFont::Form, "Repeat &key", 9, true, 0},
-    {ID_BitBtn_Help, "BitBtn_Help", ControlKind::Button, 352, 238, 75, 25, kRightBottom, ControlFont::Form,
+    {ID_BitBtn_Help, "BitBtn_Help", ControlKind::ImageButton, 352, 238, 75, 25, kRightBottom, ControlFont::Form,
      "&Help", 10, true, 0},
     {ID_BitBtn_Find, "BitBtn_Find", ControlKind::Button, 352, 132, 75, 25, kTopRight, ControlFont::Form,
      "&Find", 11, true, 0},
@@ -65,37 +67,20 @@ const ControlDef* form_controls(std::size_t* count) {
     return kControls;
 }
 
-Rect anchored_rect(const ControlDef& c, int cw, int ch) {
-    const int dx = cw - kFormClientWidth, dy = ch - kFormClientHeight;
-    Rect r{c.left, c.top, c.width, c.height};
-    const bool l = c.anchors & kAnchorLeft, rt = c.anchors & kAnchorRight;
-    const bool t = c.anchors & kAnchorTop, b = c.anchors & kAnchorBottom;
-    if (l && rt)
-        r.width += dx;
-    else if (rt)
-        r.left += dx;
-    else if (!l)
-        r.left += dx / 2;
-    if (t && b)
-        r.height += dy;
-    else if (b)
-        r.top += dy;
-    else if (!t)
-        r.top += dy / 2;
-    if (r.width < 0) r.width = 0;
-    if (r.height < 0) r.height = 0;
-    return r;
+Rect anchored_rect(const ControlDef& c, int cw, int ch, int dpi) {
+    return anchor_rect({c.left, c.top, c.width, c.height}, c.anchors, kFormClientWidth, kFormClientHeight, cw,
+                       ch, dpi);
 }
 
 int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible,
-                      const std::function<int(const ControlDef&)>& top_of) {
+                      const std::function<int(const ControlDef&)>& top_of, int dpi) {
     const unsigned near_edge = vertical ? kAnchorTop : kAnchorLeft;
     const unsigned far_edge = vertical ? kAnchorBottom : kAnchorRight;
     int range = 0;
     for (const auto& c : kControls) {
         if ((c.anchors & (near_edge | far_edge)) != near_edge || !visible(c.id)) continue;
         const int top = top_of ? top_of(c) : c.top;
-        const int end = vertical ? top + c.height : c.left + c.width;
+        const int end = scale_px(vertical ? top + c.height : c.left + c.width, dpi);
         if (end > range) range = end;
     }
     return range;

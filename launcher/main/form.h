@@ -7,9 +7,12 @@
 #include <cstddef>
 #include <functional>
 
+#include "main/anchors.h"
+
 namespace vq {
 
-// Client size of the main window as designed.
+// Client size of the main window as designed (pixels at 96 DPI, as every
+// length in this table).
 inline constexpr int kFormClientWidth = 429;
 inline constexpr int kFormClientHeight = 334;
 
@@ -65,8 +68,6 @@ enum class ControlFont {
     CourierList,  // Courier New, 11 pixels
 };
 
-enum Anchor : unsigned { kAnchorLeft = 1, kAnchorTop = 2, kAnchorRight = 4, kAnchorBottom = 8 };
-
 struct ControlDef {
     int id;
     const char* name;
@@ -83,22 +84,20 @@ struct ControlDef {
 // The controls, in the order they are created (which is the tab order).
 const ControlDef* form_controls(std::size_t* count);
 
-struct Rect {
-    int left, top, width, height;
-};
-
 // Where a control with these anchors lies when the client area has the
-// given size: anchored edges keep their design distance to the window's
-// edges; a control anchored on both opposite edges stretches.
-Rect anchored_rect(const ControlDef& c, int client_width, int client_height);
+// given size in pixels at `dpi`: anchored edges keep their design distance
+// (scaled) to the window's edges; a control anchored on both opposite edges
+// stretches.
+Rect anchored_rect(const ControlDef& c, int client_width, int client_height, int dpi = 96);
 
 // The extent the controls need along one axis (vertical: height, else
 // width): the far edge of the visible controls anchored to the near edge
 // only (top, or left).  Those keep their place when the window shrinks, so
 // a client area smaller than this cuts them off and the window scrolls.
 // `top_of` gives a control's top, which may differ from the table's when
-// the window has moved it.
+// the window has moved it (in design pixels).  The result is in pixels at
+// `dpi`.
 int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible,
-                      const std::function<int(const ControlDef&)>& top_of = nullptr);
+                      const std::function<int(const ControlDef&)>& top_of = nullptr, int dpi = 96);
 
 }  // namespace vq

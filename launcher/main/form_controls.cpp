@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "main/dpi_scale.h"
 #include "main/form.h"
 
 namespace vq {
@@ -64,18 +65,24 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-FormFonts::FormFonts()
-    : form_(make_font(11, "MS Sans Serif")),
-      edit_(make_font(13, "Courier New")),
-      list_(make_font(11, "Courier New")) {}
-
 FormFonts::~FormFonts() {
-    for (HFONT f : {form_, edit_, list_})
-        if (f) DeleteObject(f);
+    release();
 }
 
-bool create_form_controls(HWND form, HINSTANCE instance, const FormFonts& fonts) {
-    SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.form()), FALSE);
+void FormFonts::release() {
+    for (HFONT f : {form_, edit_, list_})
+        if (f) DeleteObject(f);
+    form_ = edit_ = list_ = nullptr;
+}
+
+void FormFonts::make(int dpi) {
+    release();
+    form_ = make_font(scale_px(11, dpi), "MS Sans Serif");
+    edit_ = make_font(scale_px(13, dpi), "Courier New");
+    list_ = make_font(scale_px(11, dpi), "Courier New");
+}
+
+bool create_form_controls(HWND form, HINSTANCE instance) {
     size_t n = 0;
     const ControlDef* defs = form_controls(&n);
     for (size_t i = 0; i < n; ++i) {
@@ -87,17 +94,28 @@ bool create_form_controls(HWND form, HINSTANCE instance, const FormFonts& fonts)
             CreateWindowExA(cls.ex_style, cls.name, d.caption, style, d.left, d.top, d.width, d.height, form,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), instance, nullptr);
         if (!c) return false;
-        HFONT f = d.font == ControlFont::CourierEdit   ? fonts.edit()
-                  : d.font == ControlFont::CourierList ? fonts.list()
-                                                       : fonts.form();
-        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
-        if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, d.item_height);
         if (d.kind == ControlKind::GroupBox) SetWindowSubclass(c, GroupBoxProc, 0, 0);
     }
     return true;
 }
 
-void FormLayout::apply(HWND form) {
+void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi) {
+    SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.form()), FALSE);
+    size_t n = 0;
+    const ControlDef* defs = form_controls(&n);
+    for (size_t i = 0; i < n; ++i) {
+        const ControlDef& d = defs[i];
+        HWND c = GetDlgItem(form, d.id);
+        if (!c) continue;
+        HFONT f = d.font == ControlFont::CourierEdit   ? fonts.edit()
+                  : d.font == ControlFont::CourierList ? fonts.list()
+                                                       : fonts.form();
+        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+        if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, scale_px(d.item_height, dpi));
+    }
+}
+
+void FormLayout::apply(HWND form, int dpi) {
     // A client area smaller than the controls need gets a scroll bar, and
     // the controls are laid out for the needed size and shifted by the
     // scroll position.
@@ -109,35 +127,8 @@ void FormLayout::apply(HWND form) {
         auto moved = moved_tops_.find(c.id);
         return moved == moved_tops_.end() ? c.top : moved->second;
     };
-    const int need_w = auto_scroll_range(false, shown, top_of);
-    const int need_h = auto_scroll_range(true, shown, top_of);
-    RECT cr;
-    GetClientRect(form, &cr);
-    // Showing or hiding a bar changes the client area (and sends WM_SIZE,
-    // which lays out again); the layout below reads the area afterwards.
-    auto set_bar = [form](int bar, int need, int have, int& pos) {
-        if (need <= have)
-            pos = 0;
-        else if (pos > need - have)
-            pos = need - have;
-        if (pos < 0) pos = 0;
-        SCROLLINFO si{};
-        si.cbSize = sizeof si;
-        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        si.nMax = need > have ? need - 1 : 0;
-        si.nPage = need > have ? static_cast<UINT>(have) : 0;
-        si.nPos = pos;
-        SetScrollInfo(form, bar, &si, TRUE);
-    };
-    set_bar(SB_HORZ, need_w, cr.right, x_);
-    GetClientRect(form, &cr);
-    set_bar(SB_VERT, need_h, cr.bottom, y_);
-    GetClientRect(form, &cr);
-    if (x_ > need_w - cr.right) x_ = need_w > cr.right ? need_w - cr.right : 0;
-    if (y_ > need_h - cr.bottom) y_ = need_h > cr.bottom ? need_h - cr.bottom : 0;
-    const int lay_w = cr.right > need_w ? cr.right : need_w;
-    const int lay_h = cr.bottom > need_h ? cr.bottom : need_h;
-
+    const AutoScroll::Area area = scroll_.fit(form, auto_scroll_range(false, shown, top_of, dpi),
+                                              auto_scroll_range(true, shown, top_of, dpi));
     size_t n = 0;
     const ControlDef* defs = form_controls(&n);
     HDWP dwp = BeginDeferWindowPos(static_cast<int>(n));
@@ -146,48 +137,16 @@ void FormLayout::apply(HWND form) {
         if (!c) continue;
         ControlDef def = defs[i];
         def.top = top_of(def);
-        Rect r = anchored_rect(def, lay_w, lay_h);
+        Rect r = anchored_rect(def, area.width, area.height, dpi);
         if (dwp)
-            dwp = DeferWindowPos(dwp, c, nullptr, r.left - x_, r.top - y_, r.width, r.height,
+            dwp = DeferWindowPos(dwp, c, nullptr, r.left - area.x, r.top - area.y, r.width, r.height,
                                  SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (dwp) EndDeferWindowPos(dwp);
 }
 
-void FormLayout::scroll(HWND form, int bar, int code) {
-    SCROLLINFO si{};
-    si.cbSize = sizeof si;
-    si.fMask = SIF_ALL;
-    if (!GetScrollInfo(form, bar, &si)) return;
-    int pos = si.nPos;
-    switch (code) {
-        case SB_LINEUP:
-            pos -= 8;
-            break;
-        case SB_LINEDOWN:
-            pos += 8;
-            break;
-        case SB_PAGEUP:
-            pos -= static_cast<int>(si.nPage);
-            break;
-        case SB_PAGEDOWN:
-            pos += static_cast<int>(si.nPage);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            pos = si.nTrackPos;
-            break;
-        case SB_TOP:
-            pos = si.nMin;
-            break;
-        case SB_BOTTOM:
-            pos = si.nMax;
-            break;
-        default:
-            return;
-    }
-    (bar == SB_VERT ? y_ : x_) = pos < 0 ? 0 : pos;
-    apply(form);
+void FormLayout::scroll(HWND form, int bar, int code, int dpi) {
+    if (scroll_.scroll(form, bar, code, scale_px(8, dpi))) apply(form, dpi);
 }
 
 }  // namespace vq

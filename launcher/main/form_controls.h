@@ -7,13 +7,19 @@
 
 #include <map>
 
+#include "main/auto_scroll.h"
+
 namespace vq {
 
-// The fonts of the form's controls, owned for the life of the window.
+// The fonts of the form's controls at the window's DPI, owned for the life
+// of the window; made again when the DPI changes.
 class FormFonts {
   public:
-    FormFonts();
+    FormFonts() = default;
     ~FormFonts();
+    // The fonts for `dpi`.  The ones made before are deleted: hand the new
+    // ones out (apply_form_fonts) before the controls paint again.
+    void make(int dpi);
     FormFonts(const FormFonts&) = delete;
     FormFonts& operator=(const FormFonts&) = delete;
 
@@ -22,27 +28,32 @@ class FormFonts {
     HFONT list() const { return list_; }
 
   private:
-    HFONT form_, edit_, list_;
+    void release();
+    HFONT form_ = nullptr, edit_ = nullptr, list_ = nullptr;
 };
 
 // Creates every control of the table as a child of `form`; false when one
-// could not be created.
-bool create_form_controls(HWND form, HINSTANCE instance, const FormFonts& fonts);
+// could not be created.  Positions and fonts follow with layout and
+// apply_form_fonts.
+bool create_form_controls(HWND form, HINSTANCE instance);
+// Gives the form and its controls their fonts, and the lists their item
+// heights, at `dpi`.
+void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi);
 
 // The scroll position of the client area and the layout that follows it.
 class FormLayout {
   public:
     // Places the controls for the client area; run again after a control
     // is shown or hidden, since only visible controls count for the
-    // scroll range.
-    void apply(HWND form);
+    // scroll range.  `dpi`: the window's.
+    void apply(HWND form, int dpi);
     // A scroll bar message: bar is SB_HORZ or SB_VERT, code the SB_ request.
-    void scroll(HWND form, int bar, int code);
+    void scroll(HWND form, int bar, int code, int dpi);
     // Gives a control another design top from now on.
     void move_top(int id, int top) { moved_tops_[id] = top; }
 
   private:
-    int x_ = 0, y_ = 0;
+    AutoScroll scroll_;
     std::map<int, int> moved_tops_;  // control ID -> its top instead of the table's
 };
 

@@ -5,6 +5,7 @@
 
 #include <exception>
 
+#include "main/dpi_scale.h"
 #include "main/edit_keys.h"
 #include "main/exec_text.h"
 #include "main/favorites.h"
@@ -58,7 +59,9 @@ bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
                                   kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
         return false;
-    if (!create_form_controls(handle(), instance, fonts_)) return false;
+    if (!create_form_controls(handle(), instance)) return false;
+    fonts_.make(dpi());
+    apply_form_fonts(handle(), fonts_, dpi());
     SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
@@ -67,7 +70,22 @@ bool TForm1::create(HINSTANCE instance) {
     list_proc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list_, GCLP_WNDPROC));
     SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, BST_CHECKED, 0);
     favorites_image_.attach(item(ID_BitBtn_Favorites));
+    ok_image_.attach(item(ID_BitBtn_OK));
+    cancel_image_.attach(item(ID_BitBtn_cancel));
+    help_image_.attach(item(ID_BitBtn_Help));
+    apply_anchors();
     return true;
+}
+
+// On a monitor of another scale: the fonts and list items at the new DPI,
+// and a width saved before widening in the new pixels.  The layout follows
+// with the size Windows suggests.
+void TForm1::dpi_changed(int old_dpi) {
+    fonts_.make(dpi());
+    apply_form_fonts(handle(), fonts_, dpi());
+    if (savedwidth_ != 0) savedwidth_ = rescale_px(savedwidth_, old_dpi, dpi());
+    apply_anchors();
+    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 // The list holds thousands of items, and every message that passes the
@@ -104,11 +122,11 @@ void TForm1::OnSize(HWND, UINT, int, int) {
 }
 
 void TForm1::OnHScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code));
+    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi());
 }
 
 void TForm1::OnVScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code));
+    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi());
 }
 
 void TForm1::OnShowWindow(HWND hwnd, BOOL show, UINT status) {

@@ -111,7 +111,7 @@ class TForm1 : public Window, public StatusDisplay {
     void setfavorites(const TextList& favorites);
 
     // Lays the controls out again (after one was shown or hidden).
-    void apply_anchors() { layout_.apply(handle()); }
+    void apply_anchors() { layout_.apply(handle(), dpi()); }
     // Moves a control to another top edge for the rest of the run.
     void move_control(int id, int top) {
         layout_.move_top(id, top);
@@ -133,6 +133,7 @@ class TForm1 : public Window, public StatusDisplay {
 
   private:
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpi_changed(int old_dpi) override;
     void OnSize(HWND hwnd, UINT state, int cx, int cy);
     void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
     void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
@@ -204,6 +205,9 @@ class TForm1 : public Window, public StatusDisplay {
     WNDPROC list_proc_ = nullptr;
     FormLayout layout_;
     ImageButton favorites_image_;  // the picture of BitBtn_Favorites
+    ImageButton ok_image_{StockGlyph::Ok};
+    ImageButton cancel_image_{StockGlyph::Cancel};
+    ImageButton help_image_{StockGlyph::Help};
     bool listkeydown = false;      // a key other than Enter is down in the list
     bool ctrlq = false;            // Ctrl+Q waits for Ctrl+D or Ctrl+S
     bool startup_done_ = false;

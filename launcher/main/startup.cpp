@@ -3,6 +3,7 @@
 #include "code/stuffhistory.h"
 #include "code/usage.h"
 #include "main/app_state.h"
+#include "main/dpi_scale.h"
 #include "main/form.h"
 #include "options/parseargs.h"
 #include "playvolume/play_volume.h"
@@ -14,8 +15,8 @@ namespace {
 
 // The main window for a last look at the command built from the file
 // template: the Edit box, OK and Cancel and a few check boxes, without the
-// history list and the controls that work on it; 150 pixels high and twice
-// as wide, with Repeat key checked.
+// history list and the controls that work on it; 150 pixels high (at 96
+// DPI) and twice as wide, with Repeat key checked.
 void show_reduced(TForm1& form) {
     for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
                    ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
@@ -25,7 +26,8 @@ void show_reduced(TForm1& form) {
     form.set_checked(ID_CheckBox_WaitExec, true);
     RECT r;
     GetWindowRect(form.handle(), &r);
-    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), 150, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, form.dpi()),
+                 SWP_NOMOVE | SWP_NOZORDER);
     form.apply_anchors();
 }
 
@@ -55,13 +57,17 @@ void startup(AppState& app) {
     if (!options.gui.empty()) {
         // A -gui: run neither loads nor saves the history: the command comes
         // from the file-template window, or the run ends there.
+        // The user sees the file-template window alone; the main window
+        // comes back reduced.
         form.set_checked(ID_CheckBox_DontSave, true);
+        ShowWindow(form.handle(), SW_HIDE);
         if (app.formGui.show_modal(options.gui, form.handle()) != mrOk) {
             form.close();
             return;
         }
         form.set_edit_text(app.formGui.command());
         show_reduced(form);
+        ShowWindow(form.handle(), SW_SHOW);
         SetForegroundWindow(form.handle());
         SetFocus(form.item(ID_Edit));
         return;

@@ -5,8 +5,14 @@
 #include <exception>
 #include <string>
 
+#include "main/dpi.h"
+#include "main/dpi_scale.h"
 #include "main/resource.h"
 #include "support/messages.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace vq {
 
@@ -23,10 +29,37 @@ bool Window::create_window(HINSTANCE instance, const Shape& shape) {
     wc.lpszClassName = shape.class_name;
     if (!RegisterClassA(&wc)) return false;
 
-    RECT r{0, 0, shape.client_width, shape.client_height};
-    AdjustWindowRectEx(&r, shape.style, FALSE, 0);
-    return CreateWindowExA(0, shape.class_name, shape.caption, shape.style, shape.x, shape.y,
-                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this) != nullptr;
+    // Made at the system DPI first; a window that lands on a monitor of
+    // another scale is sized again for that one.
+    dpi_ = system_dpi();
+    auto place = [&](int dpi, int& x, int& y, SIZE& size) {
+        x = shape.x == CW_USEDEFAULT ? CW_USEDEFAULT : scale_px(shape.x, dpi);
+        y = shape.y == CW_USEDEFAULT ? CW_USEDEFAULT : scale_px(shape.y, dpi);
+        size = window_size_for_client(scale_px(shape.client_width, dpi), scale_px(shape.client_height, dpi),
+                                      shape.style, 0, dpi);
+    };
+    int x = 0, y = 0;
+    SIZE size{};
+    place(dpi_, x, y, size);
+    if (!CreateWindowExA(0, shape.class_name, shape.caption, shape.style, x, y, size.cx, size.cy, nullptr,
+                         nullptr, instance, this))
+        return false;
+    const int actual = window_dpi(handle_);
+    if (actual != dpi_) {
+        dpi_ = actual;
+        place(dpi_, x, y, size);
+        SetWindowPos(handle_, nullptr, x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE | (x == CW_USEDEFAULT ? SWP_NOMOVE : 0));
+    }
+    return true;
+}
+
+void Window::on_dpi_changed(int new_dpi, const RECT& suggested) {
+    const int old = dpi_;
+    dpi_ = new_dpi > 0 ? new_dpi : window_dpi(handle_);
+    if (dpi_ != old) dpi_changed(old);
+    SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,6 +76,10 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
     try {
+        if (message == WM_DPICHANGED) {
+            self->on_dpi_changed(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        }
         return self->handle_message(message, wParam, lParam);
     } catch (const std::exception& e) {
         report_failure(e.what());

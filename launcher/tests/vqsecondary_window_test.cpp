@@ -85,11 +85,15 @@ TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
     EXPECT_EQ(vq.waitExit(), 0);
 }
 
-// The file-template window once it is up, with the main window behind it.
+// The file-template window once it is up, alone: the main window is
+// neither shown nor usable until the template window is done.
 Window template_window(const Vq& vq) {
     Window gui = vq.waitWindow("TformGui");
     if (gui) {
-        EXPECT_FALSE(vq.waitMain().enabled());
+        Window main = vq.findWindow("TForm1");
+        EXPECT_TRUE(main);
+        EXPECT_FALSE(main.visible());
+        EXPECT_FALSE(main.enabled());
     }
     return gui;
 }
@@ -104,7 +108,7 @@ TEST(VqTemplate, AChosenFileTakesThePlaceOfEveryPercentOne) {
     EXPECT_EQ(gui.text(), "formGui");
     EXPECT_EQ(gui.item(vq::ID_Edit_What).text(), "recorder %1 and %1");
     EXPECT_EQ(gui.item(vq::ID_BitBtn_File).text(), "Get % &file");
-    Window main = vq.waitMain();
+    Window main = vq.findWindow("TForm1");
     const RECT before = main.rect();
 
     // The dialog starts in the current directory; the name is typed.
