@@ -10,6 +10,7 @@
 
 #include "main/font.h"
 #include "main/window.h"
+#include "support/system_library.h"
 
 namespace vq {
 
@@ -27,7 +28,10 @@ class Thelpf : public SecondaryWindow {
     Thelpf();
     bool create(HINSTANCE instance);
 
-    // Shows the window, or brings it to the front when it is showing.
+    // Shows the window, or brings it to the front when it is showing.  The
+    // first showing makes the views; without the rich-text library a box
+    // says "couldn't load" and the library's name, and the window stays
+    // hidden.
     void show();
     // The window's keys, seen before its controls: F3 searches again from
     // anywhere in the window, Enter in the search box searches, and Tab,
@@ -43,6 +47,7 @@ class Thelpf : public SecondaryWindow {
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
     void OnClose(HWND hwnd);
 
+    bool create_views();
     void FormShow();
     void FormClose();
     void Edit1Change();
@@ -55,6 +60,8 @@ class Thelpf : public SecondaryWindow {
 
     Font search_font_;     // the tab, Edit1 and the Search button
     Font view_font_;       // the views
+    SystemLibrary richedit_{"riched20.dll"};  // the views' window class
+    HINSTANCE instance_ = nullptr;
     int search_pos = 0;    // where the next search begins, in the view's counting
     bool showing = false;  // shown and not closed since
 };
