@@ -155,6 +155,7 @@ void Thelpf::OnClose(HWND hwnd) {
 // Every showing starts afresh: the first page, the search from the top, the
 // file as it is on disk now.
 void Thelpf::FormShow() {
+    create_views();  // made by show() already, unless shown some other way
     TabCtrl_SetCurSel(item(ID_PageControl1), 0);
     search_pos = 0;
     load_help(item(ID_RichEdit_TeciFake), program_file("vqhelp.txt"));
