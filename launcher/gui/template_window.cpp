@@ -7,6 +7,7 @@
 #include "gui/template_command.h"
 #include "main/anchors.h"
 #include "main/dialog_keys.h"
+#include "support/messages.h"
 
 namespace vq {
 
@@ -180,8 +181,14 @@ void TformGui::FormShow() {
 
 // The file dialog; the chosen file's name goes into the template (not into
 // what Edit_What holds now), and the command is the result.  A cancelled
-// dialog leaves everything as it was.
+// dialog leaves everything as it was, and so does a missing dialog library,
+// after a box that names it.
 void TformGui::BitBtn_FileClick() {
+    auto* open_dialog = comdlg32_.function<decltype(GetOpenFileNameA)>("GetOpenFileNameA");
+    if (!open_dialog) {
+        errorf("couldn't load %s", {comdlg32_.file()});
+        return;
+    }
     char name[MAX_PATH] = "";
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -189,7 +196,7 @@ void TformGui::BitBtn_FileClick() {
     ofn.lpstrFile = name;
     ofn.nMaxFile = sizeof name;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    if (!GetOpenFileNameA(&ofn)) return;
+    if (!open_dialog(&ofn)) return;
     SetWindowTextA(item(ID_Edit_What), template_command(template_, name).c_str());
     modalresult = mrOk;
 }

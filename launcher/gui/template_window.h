@@ -12,6 +12,7 @@
 #include "main/font.h"
 #include "main/image_button.h"
 #include "main/window.h"
+#include "support/system_library.h"
 
 namespace vq {
 
@@ -61,6 +62,7 @@ class TformGui : public SecondaryWindow {
     Font font_;
     ImageButton file_image_;
     AutoScroll scroll_;
+    SystemLibrary comdlg32_{"comdlg32.dll"};  // the file dialog, loaded at its first opening
     std::string template_;        // the text after -gui:
     bool template_shown = false;  // Edit_What got the template (once per run)
     int modalresult = 0;          // 0 while the window is up

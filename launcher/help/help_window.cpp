@@ -8,6 +8,7 @@
 #include "main/dpi_scale.h"
 #include "support/files.h"
 #include "support/format.h"
+#include "support/messages.h"
 
 namespace vq {
 
@@ -33,23 +34,16 @@ Thelpf::Thelpf() : search_font_(8, "Terminal", OEM_CHARSET), view_font_(13, "Cou
 bool Thelpf::create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    // The rich-text views' class; the library stays loaded for the life of
-    // the process, as long as views may exist.
-    if (!LoadLibraryA("riched20.dll")) return false;
     if (!create_window(instance,
                        {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168}))
         return false;
+    instance_ = instance;
     search_font_.make(dpi());
     view_font_.make(dpi());
     const int panel = kClientHeight - kPanelHeight;
-    const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
-    const HFONT view = view_font_.get(), search = search_font_.get();
-    // The views lie above the tab control, which is created last.
-    if (!create_controls(instance, {{ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake",
-                                     WS_VISIBLE | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
-                                    {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci",
-                                     WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
-                                    {ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+    const HFONT search = search_font_.get();
+    // The views come at the first showing (create_views).
+    if (!create_controls(instance, {{ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
                                      WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
                                     {ID_Button_Search, "BUTTON", "&Search",
                                      WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
@@ -57,8 +51,6 @@ bool Thelpf::create(HINSTANCE instance) {
                                     {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                                      0, kClientWidth, panel, search}}))
         return false;
-    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
-        SendMessageA(item(id), EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>("vq");
@@ -67,7 +59,37 @@ bool Thelpf::create(HINSTANCE instance) {
     return true;
 }
 
+// The rich-text views and their library, which the first screen does not
+// need: made when the window is first shown.  False when the library or a
+// view could not be made.
+bool Thelpf::create_views() {
+    if (item(ID_RichEdit_TeciFake)) return true;
+    if (!richedit_.load()) return false;
+    const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
+    const HFONT view = view_font_.get();
+    if (!create_controls(instance_, {{ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake",
+                                      WS_VISIBLE | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
+                                     {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci",
+                                      WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view}})) {
+        for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
+            if (HWND h = item(id)) DestroyWindow(h);
+        return false;
+    }
+    // The views lie above the tab control and before the search box in the
+    // order of the Tab key, as if made first.
+    for (int id : {ID_RichEdit_teci, ID_RichEdit_TeciFake}) {
+        SendMessageA(item(id), EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+        SetWindowPos(item(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    layout();
+    return true;
+}
+
 void Thelpf::show() {
+    if (!create_views()) {
+        errorf("couldn't load %s", {richedit_.file()});
+        return;
+    }
     if (!showing)
         ShowWindow(handle(), SW_SHOW);
     else if (IsIconic(handle()))
@@ -170,6 +192,7 @@ void Thelpf::OnClose(HWND hwnd) {
 // Every showing starts afresh: the first page, the search from the top, the
 // file as it is on disk now.
 void Thelpf::FormShow() {
+    create_views();  // made by show() already, unless shown some other way
     TabCtrl_SetCurSel(item(ID_PageControl1), 0);
     search_pos = 0;
     load_help(item(ID_RichEdit_TeciFake), program_file("vqhelp.txt"));

@@ -11,6 +11,7 @@
 #include "main/auto_scroll.h"
 #include "main/font.h"
 #include "main/window.h"
+#include "support/system_library.h"
 
 namespace vq {
 
@@ -28,7 +29,10 @@ class Thelpf : public SecondaryWindow {
     Thelpf();
     bool create(HINSTANCE instance);
 
-    // Shows the window, or brings it to the front when it is showing.
+    // Shows the window, or brings it to the front when it is showing.  The
+    // first showing makes the views; without the rich-text library a box
+    // says "couldn't load" and the library's name, and the window stays
+    // hidden.
     void show();
     // The window's keys, seen before its controls: F3 searches again from
     // anywhere in the window, Enter in the search box searches, and Tab,
@@ -50,6 +54,7 @@ class Thelpf : public SecondaryWindow {
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
     void OnClose(HWND hwnd);
 
+    bool create_views();
     void FormShow();
     void FormClose();
     void Edit1Change();
@@ -64,6 +69,8 @@ class Thelpf : public SecondaryWindow {
     Font view_font_;       // the views
     AutoScroll scroll_;
     RECT panel_{};         // the bottom panel, where OnPaint draws its edge
+    SystemLibrary richedit_{"riched20.dll"};  // the views' window class
+    HINSTANCE instance_ = nullptr;
     int search_pos = 0;    // where the next search begins, in the view's counting
     bool showing = false;  // shown and not closed since
 };

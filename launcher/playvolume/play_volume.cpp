@@ -13,24 +13,33 @@ MediaPlayer::~MediaPlayer() {
 
 bool MediaPlayer::open() {
     close();
+    auto* send = winmm_.function<decltype(mciSendCommandA)>("mciSendCommandA");
+    if (!send) return false;
     MCI_OPEN_PARMSA parms{};
     parms.lpstrElementName = file_name.c_str();
-    if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return false;
+    if (send(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms)) != 0) return false;
     device_ = parms.wDeviceID;
     return true;
 }
 
 bool MediaPlayer::play() {
     if (!device_) return false;
+    auto* send = winmm_.function<decltype(mciSendCommandA)>("mciSendCommandA");
     MCI_PLAY_PARMS parms{};
-    return mciSendCommandA(device_, MCI_PLAY, 0, reinterpret_cast<DWORD_PTR>(&parms)) == 0;
+    return send && send(device_, MCI_PLAY, 0, reinterpret_cast<DWORD_PTR>(&parms)) == 0;
 }
 
 void MediaPlayer::close() {
     if (!device_) return;
-    mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, 0);
+    // A device is open only when the library was loaded.
+    if (auto* send = winmm_.function<decltype(mciSendCommandA)>("mciSendCommandA"))
+        send(device_, MCI_CLOSE, MCI_WAIT, 0);
     device_ = 0;
+}
+
+bool MediaPlayer::set_wave_volume(std::uint32_t value) {
+    auto* set = winmm_.function<decltype(waveOutSetVolume)>("waveOutSetVolume");
+    return set && set(reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(0)), value) == MMSYSERR_NOERROR;
 }
 
 void play_at_volume(MediaPlayer& player, std::int32_t volume) {
@@ -39,9 +48,8 @@ void play_at_volume(MediaPlayer& player, std::int32_t volume) {
         player.file_name.clear();
         return;
     }
-    // Device 0 is the first wave-out device, not the wave mapper.  A
-    // machine whose device has no volume control still gets the sound.
-    waveOutSetVolume(reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(0)), wave_volume_value(level));
+    // A machine whose device has no volume control still gets the sound.
+    player.set_wave_volume(wave_volume_value(level));
     if (!player.play()) {
         player.close();
         player.file_name.clear();

@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "support/system_library.h"
+
 namespace vq {
 
 // A media player for one sound file at a time.  The caller sets file_name
 // before playing; the device stays open while the sound plays and is closed
-// when the next file is opened or the player goes away.
+// when the next file is opened or the player goes away.  The system's media
+// library is loaded when the first file is opened; a run without a sound
+// file never loads it, and one where it is missing stays silent.
 class MediaPlayer {
   public:
     MediaPlayer() = default;
@@ -25,8 +29,12 @@ class MediaPlayer {
     // Starts playing the open file and returns at once; false on failure.
     bool play();
     void close();
+    // Sets the first wave-out device's volume (not the wave mapper's) to
+    // the 32-bit value of wave_volume_value; false on failure.
+    bool set_wave_volume(std::uint32_t value);
 
   private:
+    SystemLibrary winmm_{"winmm.dll"};
     unsigned device_ = 0;  // 0: none open
 };
 

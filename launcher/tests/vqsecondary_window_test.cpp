@@ -1,7 +1,10 @@
 // The help window and the file-template window of the real program.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "gui/template_window.h"
 #include "harness.h"
@@ -29,13 +32,72 @@ HWND focus_of(const Window& window) {
     return gi.hwndFocus;
 }
 
-// Until the Help button opens it, the window is shown from outside.
+// The help window, shown from outside.
 Window show_help(const Vq& vq) {
     Window help = vq.findWindow("Thelpf");
     if (!help) return help;
     ShowWindow(help.handle(), SW_SHOW);
     EXPECT_TRUE(vqtest::waitFor([&] { return help.visible(); }));
     return help;
+}
+
+// The help window as the Help button shows it.
+Window press_help(const Vq& vq) {
+    Window help = vq.findWindow("Thelpf");
+    if (!help) return help;
+    vq.waitMain().item(vq::ID_BitBtn_Help).click();
+    EXPECT_TRUE(vqtest::waitFor([&] { return help.visible(); }));
+    return help;
+}
+
+// Has the child loaded the library `name` (lower case, e.g. "winmm.dll")?
+bool has_loaded(const Vq& vq, const std::string& name) {
+    HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, vq.pid());
+    if (!p) {
+        ADD_FAILURE() << "cannot open the process";
+        return false;
+    }
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    bool found = false;
+    if (K32EnumProcessModules(p, modules, sizeof modules, &bytes)) {
+        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && !found; ++i) {
+            char base[MAX_PATH] = "";
+            K32GetModuleBaseNameA(p, modules[i], base, MAX_PATH);
+            std::string b = base;
+            for (char& c : b) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            found = b == name;
+        }
+    } else {
+        ADD_FAILURE() << "cannot list the modules";
+    }
+    CloseHandle(p);
+    return found;
+}
+
+// Windows has no switch that hides a system library from one program.
+bool under_wine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// A copy of the launcher, named after the library, for which Wine's
+// per-program settings take the library `dll` (e.g. "riched20") as
+// missing.
+vqtest::Setup without_library(const std::string& dll, const std::string& ini) {
+    vqtest::Setup setup;
+    setup.ini = ini;
+    setup.history = "ls -l /tmp/x\r\n";
+    setup.exeName = "vq_no_" + dll + ".exe";
+    const std::string key = "Software\\Wine\\AppDefaults\\" + setup.exeName + "\\DllOverrides";
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) ==
+        ERROR_SUCCESS) {
+        RegSetValueExA(k, dll.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+        RegCloseKey(k);
+    } else {
+        ADD_FAILURE() << "cannot write " << key;
+    }
+    return setup;
 }
 
 TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
@@ -82,6 +144,106 @@ TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
     search.click();  // and the next search starts at the top
     EXPECT_TRUE(vqtest::waitFor([&] { return selection_of(view) == Sel(first, first + 5); }));
     vq.key(VK_ESCAPE);
+    EXPECT_EQ(vq.waitExit(), 0);
+}
+
+// The rich-text, file-dialog and sound libraries are loaded when first
+// needed; without one, the rest of the launcher works and the feature says
+// what is missing (the sound stays silent).
+TEST(VqLazyLibraries, TheFirstScreenLoadsNoneAndHelpLoadsTheRichText) {
+    Vq vq({}, kIni, std::string("ls -l /tmp/x\r\n"));
+    ASSERT_TRUE(vq.waitReady());
+    for (const char* dll : {"riched20.dll", "comdlg32.dll", "winmm.dll"}) EXPECT_FALSE(has_loaded(vq, dll)) << dll;
+    Window help = press_help(vq);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(has_loaded(vq, "riched20.dll"));
+    Window view = help.item(vq::ID_RichEdit_TeciFake);
+    ASSERT_TRUE(view);
+    EXPECT_EQ(view.className(), "RichEdit20A");
+    EXPECT_TRUE(view.visible());
+    EXPECT_EQ(view.text(), "couldn't load " + vq.programDir() + "\\vqhelp.txt");
+    // The view fills the page of the tab control, below its tab.
+    const RECT tabs = help.item(vq::ID_PageControl1).rect(), v = view.rect();
+    EXPECT_GT(v.left, tabs.left);
+    EXPECT_GT(v.top, tabs.top + 10);
+    EXPECT_LT(v.right, tabs.right);
+    EXPECT_LT(v.bottom, tabs.bottom);
+    EXPECT_GT(v.right - v.left, tabs.right - tabs.left - 20);
+    EXPECT_GT(v.bottom - v.top, tabs.bottom - tabs.top - 50);
+    // Shown a second time the window keeps its views.
+    PostMessageA(help.handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vqtest::waitFor([&] { return !help.visible(); }));
+    ASSERT_TRUE(press_help(vq));
+    EXPECT_EQ(help.item(vq::ID_RichEdit_TeciFake).handle(), view.handle());
+    EXPECT_TRUE(vqtest::waitFor([&] { return view.text().find("couldn't load") == 0; }));
+    vq.key(VK_ESCAPE);
+    EXPECT_EQ(vq.waitExit(), 0);
+}
+
+TEST(VqLazyLibraries, WithoutTheRichTextLibraryHelpSaysSoAndTheLauncherGoesOn) {
+    if (!under_wine()) GTEST_SKIP() << "needs Wine's library overrides";
+    Vq vq({}, without_library("riched20", kIni));
+    Window main = vq.waitReady();
+    ASSERT_TRUE(main);
+    main.item(vq::ID_BitBtn_Help).click();
+    vqtest::Box box = vq.waitBox("Error");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box.message(), "couldn't load riched20.dll");
+    box.press(IDOK);
+    EXPECT_FALSE(vq.findWindow("Thelpf").visible());
+    EXPECT_EQ(main.item(vq::ID_Edit).text(), "ls -l /tmp/x");
+    vq.key(VK_ESCAPE);
+    EXPECT_EQ(vq.waitExit(), 0);
+}
+
+TEST(VqLazyLibraries, WithoutTheSoundLibraryTheStartIsSilent) {
+    if (!under_wine()) GTEST_SKIP() << "needs Wine's library overrides";
+    // A real wave file: only the missing library can keep it from playing.
+    std::string wav = "RIFF";
+    const auto u32 = [&](unsigned v) {
+        for (int i = 0; i < 4; ++i) wav += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const auto u16 = [&](unsigned v) {
+        wav += static_cast<char>(v & 0xFF);
+        wav += static_cast<char>((v >> 8) & 0xFF);
+    };
+    u32(36 + 800);
+    wav += "WAVEfmt ";
+    u32(16);
+    u16(1);  // PCM, mono, 8000 samples of 8 bits a second
+    u16(1);
+    u32(8000);
+    u32(8000);
+    u16(1);
+    u16(8);
+    wav += "data";
+    u32(800);
+    wav += std::string(800, '\x80');
+    vqtest::Setup setup = without_library("winmm", "[vq]\r\nbeep=50\r\nbeepwav=ding.wav\r\nontoptime=0\r\n");
+    setup.programFiles["ding.wav"] = wav;
+    setup.workFiles["ding.wav"] = wav;
+    Vq vq({}, setup);
+    Window main = vq.waitReady();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(vq.noBoxFor(500));
+    EXPECT_EQ(main.item(vq::ID_Edit).text(), "ls -l /tmp/x");
+    vq.key(VK_ESCAPE);
+    EXPECT_EQ(vq.waitExit(), 0);
+}
+
+TEST(VqLazyLibraries, WithoutTheFileDialogLibraryTheTemplateWindowSaysSoAndStays) {
+    if (!under_wine()) GTEST_SKIP() << "needs Wine's library overrides";
+    Vq vq({"-gui:edit %1"}, without_library("comdlg32", kIni));
+    Window gui = vq.waitWindow("TformGui");
+    ASSERT_TRUE(gui);
+    gui.item(vq::ID_BitBtn_File).click();
+    vqtest::Box box = vq.waitBox("Error");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box.message(), "couldn't load comdlg32.dll");
+    box.press(IDOK);
+    EXPECT_TRUE(gui.visible());
+    EXPECT_EQ(gui.item(vq::ID_Edit_What).text(), "edit %1");
+    gui.item(vq::ID_BitBtn_Cancel).click();
     EXPECT_EQ(vq.waitExit(), 0);
 }
 

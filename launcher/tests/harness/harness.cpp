@@ -287,6 +287,7 @@ Vq::Vq(const std::vector<std::string>& args, const std::optional<std::string>& i
 }
 
 void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
+    exe_name_ = setup.exeName;
     // A fresh tree in the system's temporary directory.
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);

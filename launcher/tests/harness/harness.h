@@ -112,6 +112,9 @@ struct Setup {
     // Raw argument text appended after the program name; used instead of
     // the argument list when set.
     std::optional<std::string> rawArgs;
+    // The name of the copy of vq.exe that is started (Wine's per-program
+    // settings go by this name).
+    std::string exeName = "vq.exe";
     unsigned startTimeoutMs = 10000;
     // False: return at once after the process starts, without waiting for
     // it to become idle (for tests that act while start-up still runs).
@@ -135,7 +138,7 @@ class Vq {
     std::string dataDir() const { return root_ + "\\appdata"; }
     std::string workDir() const { return root_ + "\\work"; }
     std::string binDir() const { return root_ + "\\bin"; }
-    std::string exePath() const { return programDir() + "\\vq.exe"; }
+    std::string exePath() const { return programDir() + "\\" + exe_name_; }
     std::string iniPath() const { return programDir() + "\\vq.ini"; }
     std::string historyPath() const { return dataDir() + "\\vq.txt"; }
 
@@ -179,6 +182,7 @@ class Vq {
     void start(const std::vector<std::string>& args, const Setup& setup);
 
     std::string root_;
+    std::string exe_name_ = "vq.exe";
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
 };
