@@ -3,6 +3,11 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "main/history_lock.h"
+#include "main/history_store.h"
+#include "support/codepage.h"
 #include "support/filehandle.h"
 #include "support/files.h"
 #include "support/hprintf.h"
@@ -25,13 +30,15 @@ bool seek_to_end(FileHandle handle) {
 }
 
 // Appends the captured lines; false when any of them was not written whole.
+// The console wrote them in its own (OEM) code page; the history is ANSI.
 bool append_lines(FileHandle captured, FileHandle history) {
     bool all_written = true;
     std::string line;
     for (bool more = true; more;) {
         more = read_line(captured, line);
         if (line.empty() || line.front() == ';') continue;
-        if (hprintf(history, "%s\r\n", {line}) != static_cast<int>(line.size() + 2)) all_written = false;
+        const std::string text = oem_to_ansi(line);
+        if (hprintf(history, "%s\r\n", {text}) != static_cast<int>(text.size() + 2)) all_written = false;
     }
     return all_written;
 }
@@ -42,6 +49,12 @@ std::string stuffhistory(const Options& options) {
     std::string outcome;
     FileHandle captured = open_read(options.stuff);
     FileHandle history = no_file;
+    // A launcher saving meanwhile would move its copy over these lines.
+    std::optional<HistoryLock> lock;
+    if (captured >= 0) {
+        lock.emplace(options.history);
+        if (lock->held()) remove_stale_temps(options.history);
+    }
     if (captured < 0) {
         outcome = sformat("Couldn't open \"%s\" for read", {options.stuff});
     } else if ((history = open_or_create(options.history)) < 0) {

@@ -2,6 +2,7 @@
 
 #include "main/form.h"
 #include "main/history_build.h"
+#include "main/history_lock.h"
 #include "main/history_store.h"
 #include "main/locale_key.h"
 #include "support/files.h"
@@ -55,6 +56,19 @@ void HistoryList::savehistory(TForm1& form, const Options& options) {
     if (saved_once_ || !options.gui.empty()) return;
     saved_once_ = true;
     if (load_failed_) return;
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        if (save_merged(form, options)) return;
+        form.show_status(sformat("save of \"%s\" failed; waiting, trying again", {options.history}));
+        Sleep(1000);
+    }
+}
+
+bool HistoryList::save_merged(TForm1& form, const Options& options) {
+    // Another launcher's or an import's change between the read and the
+    // move would be lost: they wait for one another here.  Without the
+    // lock (none to be had in time) the save still happens.
+    HistoryLock lock(options.history);
+    if (lock.held()) remove_stale_temps(options.history);
     std::vector<std::string> added;
     if (file_exists(options.history)) {
         try {
@@ -65,11 +79,7 @@ void HistoryList::savehistory(TForm1& form, const Options& options) {
     }
     const std::string bytes =
         join_history_lines(history_save_lines(form.list_items(), form.listorder, added, form.edit_text()));
-    for (int attempt = 1; attempt <= 2; ++attempt) {
-        if (replace_history_file(options.history, bytes)) return;
-        form.show_status(sformat("save of \"%s\" failed; waiting, trying again", {options.history}));
-        Sleep(1000);
-    }
+    return replace_history_file(options.history, bytes);
 }
 
 }  // namespace vq

@@ -18,11 +18,16 @@ class HistoryList {
     void loadhistory(TForm1& form, const Options& options, const TextList& deletes);
     // Writes the list oldest first with the Edit box text as the newest
     // line; two attempts.  Lines that another launcher or an import added
-    // to the file since the load are kept, older than the Edit text.  Works
+    // to the file since the load are kept, older than the Edit text; each
+    // attempt reads and writes under the history lock.  Works
     // once per run, never in the -gui: mode.
     void savehistory(TForm1& form, const Options& options);
 
   private:
+    // One attempt: under the history lock, the file read again, what others
+    // added kept, and the whole moved into place.
+    bool save_merged(TForm1& form, const Options& options);
+
     bool saved_once_ = false;
     // The file as the load read it, to tell what others added since.
     std::string loaded_bytes_;

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "main/history_temp.h"
 #include "support/files.h"
 
 namespace vq {
@@ -25,7 +26,7 @@ bool replace_history_file(const std::string& path, const std::string& bytes) {
     const DWORD attrs = GetFileAttributesA(path.c_str());
     if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
-    const std::string temp = path + ".new~";
+    const std::string temp = history_temp_path(path, GetCurrentProcessId());
     HANDLE h =
         CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
@@ -44,6 +45,45 @@ bool replace_history_file(const std::string& path, const std::string& bytes) {
         ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok) DeleteFileA(temp.c_str());
     return ok;
+}
+
+namespace {
+
+// True while the process runs (or may run: one we may not look at).
+bool process_alive(DWORD pid) {
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool alive = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+    CloseHandle(h);
+    return alive;
+}
+
+}  // namespace
+
+int remove_stale_temps(const std::string& path) {
+    const size_t cut = path.find_last_of("\\:");
+    const std::string dir = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    const std::string legacy = legacy_temp_name(name);
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((path + ".*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    int removed = 0;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::string found = data.cFileName;
+        bool stale = false;
+        if (const auto owner = history_temp_owner(name, found))
+            stale = *owner != GetCurrentProcessId() && !process_alive(*owner);
+        else
+            // An older build names its file without its process; one that is
+            // still being written is open and cannot be deleted.
+            stale = CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found.c_str(), -1, legacy.c_str(), -1) ==
+                    CSTR_EQUAL;
+        if (stale && DeleteFileA((dir + found).c_str())) ++removed;
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return removed;
 }
 
 }  // namespace vq

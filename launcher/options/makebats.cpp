@@ -3,6 +3,7 @@
 
 #include "main/history_store.h"
 #include "options/batch_scripts.h"
+#include "support/codepage.h"
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/textops.h"
@@ -26,10 +27,11 @@ void writebat(std::string& path, const std::string& text, const std::string& ver
 }
 
 void makebats(Options& options, const std::string& program_dir) {
-    writebat(options.x, history_capture_script(options.history), options.version, program_dir);
+    // The command interpreter reads the scripts in the console's code page.
+    writebat(options.x, history_capture_script(path_for_batch(options.history)), options.version, program_dir);
     const std::string batch = in_dir(options.batch, program_dir);
     if (vq::file_exists(batch)) options.batch = batch;
-    writebat(options.vqargs, repeat_loop_script(options.batch), options.version, program_dir);
+    writebat(options.vqargs, repeat_loop_script(path_for_batch(options.batch)), options.version, program_dir);
 }
 
 }  // namespace vq

@@ -15,7 +15,8 @@ namespace vq {
 void writebat(std::string& path, const std::string& text, const std::string& version,
               const std::string& program_dir);
 
-// Writes both scripts: `x` from `history`, `vqargs` from `batch`.  `batch`
+// Writes both scripts: `x` from `history`, `vqargs` from `batch`, the two
+// paths in the console's (OEM) code page (path_for_batch).  `batch`
 // first becomes its full path in `program_dir` when such a file exists.
 // `x`, `vqargs` and possibly `batch` are left holding full paths.
 void makebats(Options& options, const std::string& program_dir);

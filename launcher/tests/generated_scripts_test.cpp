@@ -96,6 +96,43 @@ TEST_F(MakeBats, HistoryCaptureScriptAppendsTheConsoleHistory) {
         << result.out << result.err;
 }
 
+// cmd reads the scripts in the OEM code page (437 here, ANSI 1252): the
+// e acute of a path (ANSI 0xE9) is written as OEM 0x82.
+TEST_F(MakeBats, PathsInTheScriptsAreInTheConsolesCodePage) {
+    if (GetACP() != 1252 || GetOEMCP() != 437) GTEST_SKIP() << "needs ANSI 1252 and OEM 437";
+    const std::string vqdir = home_.mkdir("vq caf\xe9") + "\\";
+    home_.write("vq caf\xe9\\batch.exe", "");
+    options_.history = "C:\\users\\Ren\xe9\\Application Data\\vq.txt";
+    vq::makebats(options_, vqdir);
+    EXPECT_EQ(testsupport::readFile(options_.x),
+              "@echo off\r\ndoskey /history >>\"C:\\users\\Ren\x82\\Application Data\\vq.txt\"\r\nexit\r\n");
+    std::string oem_dir = vqdir;
+    oem_dir.replace(oem_dir.find('\xe9'), 1, "\x82");
+    EXPECT_EQ(testsupport::readFile(options_.vqargs),
+              "@echo off\r\n:LOOP\r\n%*\r\n@echo off\r\n\"" + oem_dir + "batch.exe\"" + question);
+    // The options keep the ANSI paths the rest of the launcher works with.
+    EXPECT_EQ(options_.batch, vqdir + "batch.exe");
+    EXPECT_EQ(options_.history, "C:\\users\\Ren\xe9\\Application Data\\vq.txt");
+}
+
+// The same script run by Wine's cmd: the console history reaches the file
+// whose name holds the e acute, not a file of another name.
+TEST_F(MakeBats, HistoryCaptureScriptFindsAHistoryWithAnAccentedName) {
+    if (GetACP() != 1252 || GetOEMCP() != 437) GTEST_SKIP() << "needs ANSI 1252 and OEM 437";
+    const std::string data = home_.mkdir("donn\xe9" "es");
+    testsupport::writeFile(data + "\\vq.txt", "old\r\n");
+    options_.history = data + "\\vq.txt";
+    vq::makebats(options_, dir_);
+    ASSERT_TRUE(
+        CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), (dir_ + "doskey.exe").c_str(), FALSE));
+    testsupport::RunOptions run;
+    run.cwd = home_.path();
+    run.env["VQ_STUB_PRINT"] = "make all\n";
+    auto result = testsupport::runProcess(get_env("COMSPEC") + " /c " + options_.x, run);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n") << result.out << result.err;
+}
+
 // The repeat loop, started as the launcher starts it: a batch file with
 // eleven arguments, called, asked about twice (answers 0, then 1).
 TEST_F(MakeBats, RepeatLoopRunsTheCommandAgainWhileTheAnswerIsZero) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "code/stuffhistory.h"
+#include "main/history_lock.h"
 #include "box_texts.h"
 #include "testsupport.h"
 
@@ -51,6 +52,46 @@ TEST_F(StuffHistory, LinesThatWereNotWrittenStayInTheCapturedFile) {
     EXPECT_EQ(vq::stuffhistory(options_), "");
     EXPECT_EQ(boxes_.texts, (std::vector<std::string>(2, "hprintf result<>count failure")));
     EXPECT_EQ(testsupport::readFile(options_.stuff), "one\r\ntwo\r\n");
+}
+
+// doskey wrote the captured file in the console's code page (OEM 437 here,
+// e acute 0x82); the history is ANSI (1252, e acute 0xE9).
+TEST_F(StuffHistory, CapturedLinesAreTurnedIntoTheAnsiCodePage) {
+    if (GetACP() != 1252 || GetOEMCP() != 437) GTEST_SKIP() << "needs ANSI 1252 and OEM 437";
+    testsupport::writeFile(options_.history, "old\r\n");
+    testsupport::writeFile(options_.stuff, "type caf\x82.txt\r\ncd \\ \x8e\x99\x9a\r\nplain\r\n");
+    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ntype caf\xe9.txt\r\ncd \\ \xc4\xd6\xdc\r\nplain\r\n");
+}
+
+// A launcher that saves holds the history lock from its read to its move;
+// the import waits for it instead of appending in between.
+TEST_F(StuffHistory, TheImportWaitsForASaveInProgress) {
+    testsupport::writeFile(options_.history, "old\r\n");
+    testsupport::writeFile(options_.stuff, "make all\r\n");
+    auto* lock = new vq::HistoryLock(options_.history);
+    ASSERT_TRUE(lock->held());
+    struct Job {
+        const Options* options;
+        std::string outcome;
+    } job{&options_, "unset"};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* p) -> DWORD {
+            auto* j = static_cast<Job*>(p);
+            j->outcome = vq::stuffhistory(*j->options);
+            return 0;
+        },
+        &job, 0, nullptr);
+    Sleep(300);
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\n");
+    EXPECT_EQ(WaitForSingleObject(thread, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    delete lock;
+    EXPECT_EQ(WaitForSingleObject(thread, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(thread);
+    EXPECT_EQ(job.outcome, "");
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n");
+    EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(options_.history)));
 }
 
 TEST_F(StuffHistory, FilesThatCannotBeOpenedAreReported) {

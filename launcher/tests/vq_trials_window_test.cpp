@@ -1,11 +1,13 @@
 // Crash trials (not part of the test run; scripts/trial-kill-save runs
 // them): vq is killed at random moments while it saves a large history.
 // Every trial must leave the history file whole, with its contents from
-// before the save or after it, never a mixture and never nothing.
+// before the save or after it, never a mixture and never nothing; and the
+// next launcher's save must leave nothing else beside it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -25,10 +27,13 @@ const char* kIni = "[vq]\r\nmax=20000\r\nbeep=0\r\nontoptime=0\r\napres_exec=0\r
 struct Trial {
     Vq vq;
     explicit Trial(const std::string& history) : vq({}, setup(history)) {}
+    // A launcher on the history file of another trial's tree.
+    explicit Trial(const std::string& history_path, bool) : vq({}, setup({}, history_path)) {}
     // rec.exe, a stand-in program at the head of PATH, is what vq runs.
-    static vqtest::Setup setup(const std::string& history) {
+    static vqtest::Setup setup(const std::optional<std::string>& history, const std::string& path = {}) {
         vqtest::Setup s;
         s.ini = kIni;
+        if (!path.empty()) *s.ini += "history=" + path + "\r\n";
         s.history = history;
         s.binFiles = {{"rec.exe", testsupport::readFile(testsupport::siblingExe("vq_stub.exe"))}};
         return s;
@@ -41,6 +46,19 @@ struct Trial {
         return true;
     }
 };
+
+// The files in a directory other than `except`.
+int other_files(const std::string& dir, const std::string& except) {
+    int n = 0;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && except != data.cFileName) ++n;
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return n;
+}
 
 double now_ms() {
     LARGE_INTEGER f, t;
@@ -78,7 +96,7 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
 
     std::mt19937 random(12345);
     std::uniform_real_distribution<double> moment(0, 2 * save_ms);
-    int old_kept = 0, new_written = 0, broken = 0;
+    int old_kept = 0, new_written = 0, broken = 0, left_by_kill = 0, left_after_next = 0;
     for (int i = 0; i < trials; ++i) {
         const std::string command = "rec trial " + std::to_string(i);
         Trial t(history);
@@ -95,10 +113,21 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
             std::printf("trial %d: the file holds %zu bytes, neither old (%zu) nor new\n", i, after.size(),
                         history.size());
         }
+        // What the kill left beside the history is gone after the next
+        // launcher's start and save.
+        if (other_files(t.vq.dataDir(), "vq.txt") > 0) {
+            ++left_by_kill;
+            Trial next(t.vq.historyPath(), true);
+            if (next.request("rec after trial " + std::to_string(i))) next.vq.waitExit(30000);
+            if (other_files(t.vq.dataDir(), "vq.txt") > 0) ++left_after_next;
+        }
     }
     std::printf("a save is done about %.0f ms after the request; kills at random moments up to %.0f ms\n",
                 save_ms, 2 * save_ms);
     std::printf("%d trials: %d kept the old history, %d the new one, %d left it broken; complete: %d of %d\n",
                 trials, old_kept, new_written, broken, old_kept + new_written, trials);
+    std::printf("%d kills left a file beside the history; after the next start and save %d still did\n",
+                left_by_kill, left_after_next);
     EXPECT_EQ(broken, 0);
+    EXPECT_EQ(left_after_next, 0);
 }
