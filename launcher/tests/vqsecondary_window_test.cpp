@@ -129,7 +129,7 @@ TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
 
     edit1.setText("alpha");
     EXPECT_TRUE(search.enabled());
-    help.toFront();
+    ASSERT_TRUE(help.toFront());
     ASSERT_TRUE(vqtest::waitFor([&] { return focus_of(help) == edit1.handle(); }));
     vqtest::sendKey(VK_RETURN);  // Enter in the search box
     EXPECT_TRUE(vqtest::waitFor([&] { return selection_of(view) == Sel(first, first + 5); }));

@@ -194,11 +194,19 @@ void Window::click() const {
     PostMessageA(h_, BM_CLICK, 0, 0);
 }
 
-void Window::toFront() const {
+// A loaded machine (or one that runs the programs through an emulator) may
+// not have moved the foreground by the time the first request is answered:
+// ask again until it has, for up to ten seconds.
+bool Window::toFront() const {
     HWND top = GetAncestor(h_, GA_ROOT);
-    if (!top) return;
-    SetForegroundWindow(top);
-    waitFor([top] { return GetForegroundWindow() == top; }, 2000, 10);
+    if (!top) return false;
+    return waitFor(
+        [top] {
+            if (GetForegroundWindow() == top) return true;
+            SetForegroundWindow(top);
+            return GetForegroundWindow() == top;
+        },
+        10000, 50);
 }
 
 // ---- Box ------------------------------------------------------------------

@@ -72,7 +72,7 @@ class Window {
     void click() const;    // PostMessage BM_CLICK
 
     // Brings the top-level window of this control to the front.
-    void toFront() const;
+    bool toFront() const;  // true once the window's top level is in front
 
   private:
     HWND h_ = nullptr;
