@@ -44,6 +44,7 @@ std::vector<std::wstring> splitCommandLine(const std::wstring& line) {
             } else if (line[i] == L'"') {
                 if (quoted && i + 1 < n && line[i + 1] == L'"') {
                     arg += L'"';
+                    quoted = false;
                     i += 2;
                 } else {
                     quoted = !quoted;

@@ -14,7 +14,7 @@ namespace rovik {
 // quoting on and off; 2n backslashes before a double quote give n
 // backslashes and the quote switches, 2n+1 give n backslashes and a literal
 // quote; other backslashes are ordinary; two double quotes inside quotes
-// give one literal quote and quoting goes on.
+// give one literal quote and end the quoting.
 std::vector<std::wstring> splitCommandLine(const std::wstring& line);
 
 }  // namespace rovik
