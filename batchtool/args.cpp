@@ -1,5 +1,7 @@
 #include "args.h"
 
+#include "cmdline.h"
+
 namespace rovik {
 
 namespace {
@@ -21,8 +23,15 @@ bool needsResplit(const std::string& rawCommandLine) {
     return rawCommandLine.find("\\\"") != std::string::npos;
 }
 
-std::vector<std::string> resplit(const std::string& raw) {
-    std::vector<std::string> items;
+bool needsResplit(const std::wstring& rawCommandLine) {
+    return rawCommandLine.find(L"\\\"") != std::wstring::npos;
+}
+
+namespace {
+
+template <typename Text>
+std::vector<Text> resplitText(const Text& raw) {
+    std::vector<Text> items;
     size_t i = 0;
     const size_t n = raw.size();
     while (i < n) {
@@ -44,12 +53,33 @@ std::vector<std::string> resplit(const std::string& raw) {
     return items;
 }
 
+}  // namespace
+
+std::vector<std::string> resplit(const std::string& raw) {
+    return resplitText(raw);
+}
+
+std::vector<std::wstring> resplit(const std::wstring& raw) {
+    return resplitText(raw);
+}
+
 std::vector<std::string> preprocessArgs(const std::vector<std::string>& runtimeArgs,
                                         const std::string& rawCommandLine) {
     if (needsResplit(rawCommandLine)) return resplit(rawCommandLine);
     std::vector<std::string> out;
     out.reserve(runtimeArgs.size());
     for (const auto& a : runtimeArgs) out.push_back(translateArg(a));
+    return out;
+}
+
+std::vector<std::string> preprocessWideArgs(const std::wstring& rawCommandLine,
+                                            const std::function<std::string(const std::wstring&)>& narrow) {
+    std::vector<std::string> out;
+    if (needsResplit(rawCommandLine)) {
+        for (const auto& item : resplit(rawCommandLine)) out.push_back(narrow(item));
+        return out;
+    }
+    for (const auto& arg : splitCommandLine(rawCommandLine)) out.push_back(translateArg(narrow(arg)));
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "checktext.h"
+#include "codepage.h"
 #include "operations.h"
 #include "pathtext.h"
 #include "paths.h"
@@ -67,7 +68,7 @@ ExitCode opFileSize(Run& run, const OpCall& call) {
 // 2 file, 3 neither.
 ExitCode opFileOrDir(Run& run, const OpCall& call) {
     std::string name = prepareTestedName(call.args[0]);
-    DWORD attributes = GetFileAttributesA(name.c_str());
+    DWORD attributes = GetFileAttributesW(toWide(name).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (run.settings.chat) std::fprintf(run.out(), "%s is neither file nor directory", name.c_str());
         return ExitCode::NoFile;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "codepage.h"
 #include "datetext.h"
 #include "operations.h"
 
@@ -28,7 +29,7 @@ CivilTime readClock() {
 // The last-write time of a file in local time, as the file system packs it.
 std::optional<CivilTime> fileStamp(const std::string& name) {
     HANDLE file =
-        CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        CreateFileW(toWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     FILETIME written, local;

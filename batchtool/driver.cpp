@@ -24,7 +24,7 @@ std::optional<std::string> Run::arg(int pos) const {
 
 std::optional<std::string> Run::fetchArg(int base, int offset) {
     if (settings.argFile) {
-        if (FILE* f = std::fopen(settings.argFile->c_str(), "r")) {
+        if (FILE* f = openFile(*settings.argFile, "r")) {
             std::string value = readArgFrom(f, offset + 1);
             std::fclose(f);
             return value;
@@ -58,7 +58,7 @@ void Run::keyWait() {
 }
 
 FILE* Run::openOrExit(const std::string& path, const char* mode) {
-    FILE* f = std::fopen(path.c_str(), mode);
+    FILE* f = openFile(path, mode);
     if (!f) {
         std::fprintf(err_, "couldn't open %s for %s.", path.c_str(), mode);
         keyWait();
@@ -121,7 +121,7 @@ namespace {
 ExitCode listArgFile(Run& run, bool clear) {
     const std::string& path = *run.settings.argFile;
     for (long k = 1;; ++k) {
-        FILE* f = std::fopen(path.c_str(), "r");
+        FILE* f = openFile(path, "r");
         if (!f) {
             std::fprintf(run.err(), "couldn't open arg file \"%s\"!\n", path.c_str());
             run.keyWait();
@@ -205,6 +205,10 @@ ExitCode dispatch(Run& run) {
     showUsage(run);
 }
 
+void reportUnrepresentable(FILE* err, const UnrepresentableText& text) {
+    std::fprintf(err, "couldn't write %s in the console's code page.", text.shown.c_str());
+}
+
 ExitCode runRovik(std::vector<std::string> args, FILE* out, FILE* err) {
     Run run(std::move(args), out, err);
     ExitCode code;
@@ -212,6 +216,11 @@ ExitCode runRovik(std::vector<std::string> args, FILE* out, FILE* err) {
         code = dispatch(run);
     } catch (const RunExit& e) {
         code = e.code;
+    } catch (const UnrepresentableText& e) {
+        // A path or name the batch file could not be handed unchanged.
+        reportUnrepresentable(run.err(), e);
+        run.keyWait();
+        code = ExitCode::NoFile;
     }
     run.finish();
     return code;

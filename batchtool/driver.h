@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codepage.h"
 #include "exitcode.h"
 
 namespace rovik {
@@ -83,6 +84,10 @@ class Run {
 // Walks the arguments, applies modifiers and performs the first operation.
 // Returns its exit code (or throws RunExit).
 ExitCode dispatch(Run& run);
+
+// The message of a text that the console code page cannot hold (no line
+// end, like the other file messages).
+void reportUnrepresentable(FILE* err, const UnrepresentableText& text);
 
 // The whole run over pre-processed arguments (see args.h): dispatch, then
 // flush and close the output. Returns the process exit code.

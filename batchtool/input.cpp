@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "codepage.h"
 #include "lineinput.h"
 #include "operations.h"
 #include "textops.h"
@@ -14,9 +15,9 @@
 namespace rovik {
 
 EditorConsole::EditorConsole() {
-    in_ = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    in_ = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                       OPEN_EXISTING, 0, nullptr);
-    out_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    out_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                        OPEN_EXISTING, 0, nullptr);
     DWORD mode;
     if (in_ != INVALID_HANDLE_VALUE && GetConsoleMode(in_, &mode)) {
@@ -113,14 +114,18 @@ std::optional<EditorKey> EditorConsole::readKey() {
     for (;;) {
         INPUT_RECORD record;
         DWORD count = 0;
-        if (!ReadConsoleInputA(in_, &record, 1, &count)) return std::nullopt;
+        if (!ReadConsoleInputW(in_, &record, 1, &count)) return std::nullopt;
         if (count == 0 || record.EventType != KEY_EVENT) continue;
         const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
         if (!key.bKeyDown) continue;
         EditorKey result;
-        unsigned char c = static_cast<unsigned char>(key.uChar.AsciiChar);
-        if (c != 0) {
-            result = EditorKey::plain(c);
+        const wchar_t typed = key.uChar.UnicodeChar;
+        if (typed != 0) {
+            // The letter as a byte of the console code page; a letter the
+            // code page lacks cannot be handed on and is not taken.
+            std::optional<std::string> c = fromWideExact(std::wstring(1, typed));
+            if (!c || c->size() != 1) continue;
+            result = EditorKey::plain(static_cast<unsigned char>((*c)[0]));
         } else if (key.wVirtualKeyCode == VK_ESCAPE) {
             result = EditorKey::plain(27);
         } else if (int code = specialCode(key.wVirtualKeyCode)) {
@@ -155,7 +160,8 @@ void EditorConsole::write(const std::string& text) {
         if (text[i] != '\b') {
             while (j < text.size() && text[j] != '\b') ++j;
             DWORD written;
-            WriteConsoleA(out_, text.data() + i, static_cast<DWORD>(j - i), &written, nullptr);
+            const std::wstring wide = toWide(text.substr(i, j - i));
+            WriteConsoleW(out_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         } else {
             while (j < text.size() && text[j] == '\b') ++j;
             moveBack(static_cast<int>(j - i));
@@ -194,7 +200,7 @@ namespace {
 // The first line of a file (text mode, so without its CR LF); none when the
 // file does not open.
 std::optional<std::string> readFirstLine(const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "r");
+    FILE* f = openFile(path, "r");
     if (!f) return std::nullopt;
     std::string line;
     int c;
@@ -231,7 +237,8 @@ ExitCode opGetLine(Run& run, const OpCall& call) {
     std::string start;
     std::optional<std::string> sourceFile;
     if (prompt.defaultSource && sourceIsVariable(*prompt.defaultSource)) {
-        if (const char* value = std::getenv(name.c_str())) start = startFromVariable(value, length);
+        if (std::optional<std::string> value = environmentVariable(name))
+            start = startFromVariable(*value, length);
     } else if (prompt.defaultSource) {
         sourceFile = prompt.defaultSource;
         if (std::optional<std::string> line = readFirstLine(*sourceFile))
@@ -246,7 +253,7 @@ ExitCode opGetLine(Run& run, const OpCall& call) {
     const std::string value = run.quotify(*text);
     run.emitSet(name, value);
     if (sourceFile) {
-        if (FILE* f = std::fopen(sourceFile->c_str(), "w")) {
+        if (FILE* f = openFile(*sourceFile, "w")) {
             std::fprintf(f, "%s\n", value.c_str());
             std::fclose(f);
         }

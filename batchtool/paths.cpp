@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "codepage.h"
 #include "operations.h"
 #include "pathtext.h"
 
@@ -15,12 +16,13 @@ namespace rovik {
 
 namespace {
 
-// Runs a platform call that fills a path buffer and returns the length
+// Runs a platform call that fills a wide path buffer and returns the length
 // (or the size it needs when the buffer is too small, 0 on failure). A result
-// of any length is fetched whole and then cut to the path limit.
+// of any length is fetched whole, taken into the console code page and then
+// cut to the path limit.
 template <typename Call>
 std::optional<std::string> askPlatform(Call call) {
-    std::vector<char> buffer(MAX_PATH + 1);
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
     DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
     if (n == 0) return std::nullopt;
     if (n >= buffer.size()) {
@@ -28,20 +30,23 @@ std::optional<std::string> askPlatform(Call call) {
         n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0 || n >= buffer.size()) return std::nullopt;
     }
-    return cutPath(std::string(buffer.data(), n));
+    return cutPath(fromWide(std::wstring(buffer.data(), n)));
 }
 
 std::optional<std::string> platformFullPath(const std::string& name) {
+    const std::wstring wide = toWide(name);
     return askPlatform(
-        [&](char* buf, DWORD size) { return GetFullPathNameA(name.c_str(), size, buf, nullptr); });
+        [&](wchar_t* buf, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buf, nullptr); });
 }
 
 std::optional<std::string> platformLongPath(const std::string& path) {
-    return askPlatform([&](char* buf, DWORD size) { return GetLongPathNameA(path.c_str(), buf, size); });
+    const std::wstring wide = toWide(path);
+    return askPlatform([&](wchar_t* buf, DWORD size) { return GetLongPathNameW(wide.c_str(), buf, size); });
 }
 
 std::optional<std::string> platformShortPath(const std::string& path) {
-    return askPlatform([&](char* buf, DWORD size) { return GetShortPathNameA(path.c_str(), buf, size); });
+    const std::wstring wide = toWide(path);
+    return askPlatform([&](wchar_t* buf, DWORD size) { return GetShortPathNameW(wide.c_str(), buf, size); });
 }
 
 // Full path, then long or short form; the name as typed when either fails.
@@ -73,7 +78,7 @@ std::string shortForm(const std::string& path) {
 }
 
 std::string platformCurrentDir() {
-    return askPlatform([](char* buf, DWORD size) { return GetCurrentDirectoryA(size, buf); })
+    return askPlatform([](wchar_t* buf, DWORD size) { return GetCurrentDirectoryW(size, buf); })
         .value_or(std::string());
 }
 
@@ -90,24 +95,38 @@ std::string currentDir(const RunSettings& settings, bool forceSlash) {
     return dir;
 }
 
+namespace {
+
+// A found file's name in the console code page: its short form stands in
+// for a name the code page cannot hold.
+std::string foundName(const std::wstring& name, const wchar_t* alternate) {
+    if (std::optional<std::string> exact = fromWideExact(name)) return *exact;
+    if (alternate[0] != L'\0')
+        if (std::optional<std::string> shortName = fromWideExact(alternate)) return *shortName;
+    throw UnrepresentableText{fromWideLossy(name)};
+}
+
+}  // namespace
+
 std::optional<FoundFile> findOrdinaryFile(const std::string& pattern) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW(toWide(pattern).c_str(), &data);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::optional<FoundFile> found;
+    bool found = false;
     const DWORD excluded = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     do {
-        std::string name = data.cFileName;
-        if (name == "." || name == "..") continue;
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
         if (data.dwFileAttributes & excluded) continue;
-        found = FoundFile{name, static_cast<int32_t>(data.nFileSizeLow)};
-    } while (!found && FindNextFileA(search, &data));
+        found = true;
+    } while (!found && FindNextFileW(search, &data));
     FindClose(search);
-    return found;
+    if (!found) return std::nullopt;
+    return FoundFile{foundName(data.cFileName, data.cAlternateFileName), static_cast<int32_t>(data.nFileSizeLow)};
 }
 
 bool pathExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string tempName(Run& run, const std::string& ext) {
@@ -190,10 +209,10 @@ ExitCode opDriveTwin(Run& run, const OpCall& call) {
     std::string path = driveTwin(currentDir(run.settings, false), call.args[0]);
     if (!path.empty() && !pathExists(path)) {
         for (const std::string& dir : directoriesToMake(path)) {
-            if (!pathExists(dir) && !CreateDirectoryA(dir.c_str(), nullptr)) break;
+            if (!pathExists(dir) && !CreateDirectoryW(toWide(dir).c_str(), nullptr)) break;
         }
     }
-    return !path.empty() && SetCurrentDirectoryA(path.c_str()) ? ExitCode::Ok : ExitCode::Refused;
+    return !path.empty() && SetCurrentDirectoryW(toWide(path).c_str()) ? ExitCode::Ok : ExitCode::Refused;
 }
 
 // -// PATH: backslashes to slashes.

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 
+#include "codepage.h"
 #include "operations.h"
 #include "pathtext.h"
 #include "paths.h"
@@ -19,7 +19,8 @@ const char kDefaultPopFile[] = "c:\\pop~";
 // Moves a file, replacing the target and copying when the two names lie on
 // different drives.
 bool moveReplacing(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(toWide(from).c_str(), toWide(to).c_str(),
+                       MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 [[noreturn]] void failedToReplace(Run& run, const std::string& from, const std::string& to) {
@@ -47,7 +48,7 @@ void pushCurrentDir(Run& run, const std::string& popFile) {
 
 std::string popFileName(const std::optional<std::string>& argument) {
     std::string name = kDefaultPopFile;
-    if (const char* env = std::getenv("JPOP"); env && *env) name = env;
+    if (std::optional<std::string> env = environmentVariable("JPOP"); env && !env->empty()) name = *env;
     if (argument && !argument->empty()) name = *argument;
     return name;
 }
@@ -83,9 +84,9 @@ ExitCode opPopDir(Run& run, const OpCall& call) {
     const std::string temp = tempName(run, ".J~G");
     const std::string popFile = popFileName(call.optionalArg(0));
 
-    FILE* in = std::fopen(popFile.c_str(), "r");
+    FILE* in = openFile(popFile, "r");
     if (!in) {
-        DeleteFileA(temp.c_str());  // no litter when there is nothing to pop
+        DeleteFileW(toWide(temp).c_str());  // no litter when there is nothing to pop
         in = run.openOrExit(popFile, "r");
     }
     std::string content = readAll(in);
@@ -96,20 +97,20 @@ ExitCode opPopDir(Run& run, const OpCall& call) {
     bool written = std::fwrite(entry.rest.data(), 1, entry.rest.size(), out) == entry.rest.size();
     written = std::fclose(out) == 0 && written;
     if (!written) {
-        DeleteFileA(temp.c_str());
+        DeleteFileW(toWide(temp).c_str());
         failedToReplace(run, temp, popFile);
     }
 
     if (moveReplacing(popFile, backup)) {
         if (!moveReplacing(temp, popFile)) {
             moveReplacing(backup, popFile);
-            DeleteFileA(temp.c_str());
+            DeleteFileW(toWide(temp).c_str());
             failedToReplace(run, temp, popFile);
         }
     } else if (!moveReplacing(temp, popFile)) {
         // No backup can be kept (drive C may be closed to the user): the pop
         // file is still replaced, so the stack shrinks as it should.
-        DeleteFileA(temp.c_str());
+        DeleteFileW(toWide(temp).c_str());
         failedToReplace(run, temp, popFile);
     }
 

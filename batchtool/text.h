@@ -1,16 +1,18 @@
 // Small text helpers shared by rovik's operations. No platform calls.
+// Letter case follows the table of the texts' code page (casetable.h).
 #pragma once
 
-#include <cctype>
 #include <string>
+
+#include "casetable.h"
 
 namespace rovik {
 
 inline char upperChar(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return static_cast<char>(caseTable().upper[static_cast<unsigned char>(c)]);
 }
 inline char lowerChar(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return static_cast<char>(caseTable().lower[static_cast<unsigned char>(c)]);
 }
 
 inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "codepage.h"
 #include "operations.h"
 #include "textops.h"
 
@@ -30,7 +31,7 @@ ExitCode opIncrement(Run& run, const OpCall& call) {
     std::optional<std::string> name = call.optionalArg(0);
     if (!name) return ExitCode::Cancelled;
     int32_t number = 1;
-    if (const char* value = std::getenv(name->c_str())) number = wrapAdd(parseInt(value), 1);
+    if (std::optional<std::string> value = environmentVariable(*name)) number = wrapAdd(parseInt(*value), 1);
     run.emitSet(*name, std::to_string(number));
     return ExitCode::Ok;
 }

@@ -102,6 +102,9 @@ TEST_P(BothDrives, TruenamesOfNamesAndPatterns) {
         return setLines(runRovik(args, in(dir.path())).out)["c~wd"];
     };
     EXPECT_EQ(value({"-w.", "report.txt"}), dir.file("report"));
+    // The extension cut stops at a drive colon met before any period.
+    EXPECT_EQ(value({"-w.", "d.e:f"}), "d.e:f");
+    EXPECT_EQ(value({"-w.", "x:\\a.b\\c"}), "x:\\a.b\\c");
     EXPECT_EQ(value({"-w:", "report.txt"}), dir.file("report.txt"));
     EXPECT_EQ(value({"-w:REPORT.TXT"}), dir.file("report.txt"));  // the long form has the file's own case
     EXPECT_EQ(value({"-w:", "sub\\*.log"}), "sub\\*.log");        // paths stay as typed

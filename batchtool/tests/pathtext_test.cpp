@@ -58,6 +58,7 @@ TEST(CutExtension, OnlyTheLastComponent) {
     EXPECT_EQ(cutExtension("C:\\work\\report.txt"), "C:\\work\\report");
     EXPECT_EQ(cutExtension("C:\\a.b\\name"), "C:\\a.b\\name");
     EXPECT_EQ(cutExtension("C:name"), "C:name");
+    EXPECT_EQ(cutExtension("d.e:f"), "d.e:f");  // a colon before any period stops the cut
     EXPECT_EQ(cutExtension("x.tar.gz"), "x.tar");
 }
 

@@ -98,4 +98,38 @@ wait_for getch 'EXIT=0' || fail "-getch did not end after one key"
 expect_file out6.bat "$(crlf_line 'set g~ch=y')"
 screen_of getch | head -1 | grep -q y && fail "-getch echoed the key"
 
+# A typed é reaches a batch file as the same letter: the set lines are in
+# the console's code page (437 here), the one the interpreter reads the
+# batch file in. The batch file spells é as 0x82.
+expect_file_bytes() {  # FILE HEX
+  [ -f "$1" ] || fail "$1 was not written"
+  [ "$(od -An -tx1 "$1" | tr -d ' \n')" == "$2" ] || fail "$1 holds $(od -An -tx1 "$1"), expected $2"
+}
+start accent -o out9.bat -g 10 name Name?
+wait_for accent 'Name?' || fail "no prompt"
+keys accent -l 'aéb'
+wait_for accent 'Name? aéb' || fail "the typed é is not shown"
+keys accent Enter
+wait_for accent 'EXIT=0' || fail "Enter did not end the run"
+expect_file_bytes out9.bat "$(printf 'set name=a\x82b\r\n' | od -An -tx1 | tr -d ' \n')"
+start accentkey -o out10.bat -getch
+sleep 1
+keys accentkey -l 'é'
+wait_for accentkey 'EXIT=0' || fail "-getch did not end after é"
+expect_file_bytes out10.bat "$(printf 'set g~ch=\x82\r\n' | od -An -tx1 | tr -d ' \n')"
+
+# The same under the interpreter in this console, compared by the batch file.
+ROVIK_WIN="Z:$(echo "$ROVIK" | tr / '\\')"
+printf '@echo off\r\n"%s" -g 10 name Name? >T~.BAT\r\ncall T~.BAT\r\nif "%%name%%"=="a\x82b" echo SAME-G\r\n"%s" -getch >T~.BAT\r\ncall T~.BAT\r\nif "%%g~ch%%"=="\x82" echo SAME-GETCH\r\n' \
+  "$ROVIK_WIN" "$ROVIK_WIN" > accent.bat
+PANE=accentbat
+tm new-session -d -s accentbat -x 100 -y 20 -c "$WORK" "'$WINE' cmd /c accent.bat; echo EXIT=\$?; sleep 600"
+wait_for accentbat 'Name?' || fail "no prompt under the interpreter"
+keys accentbat -l 'aéb'
+keys accentbat Enter
+wait_for accentbat 'SAME-G' || fail "-g's é did not reach the batch file as é"
+sleep 1
+keys accentbat -l 'é'
+wait_for accentbat 'SAME-GETCH' || fail "-getch's é did not reach the batch file as é"
+
 echo "console line input: ok"
