@@ -113,7 +113,7 @@ keys accent Enter
 wait_for accent 'EXIT=0' || fail "Enter did not end the run"
 expect_file_bytes out9.bat "$(printf 'set name=a\x82b\r\n' | od -An -tx1 | tr -d ' \n')"
 start accentkey -o out10.bat -getch
-sleep 1
+wait_console accentkey || fail "no console"
 keys accentkey -l 'é'
 wait_for accentkey 'EXIT=0' || fail "-getch did not end after é"
 expect_file_bytes out10.bat "$(printf 'set g~ch=\x82\r\n' | od -An -tx1 | tr -d ' \n')"
