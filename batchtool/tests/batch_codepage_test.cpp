@@ -33,25 +33,6 @@ void makeFile(const std::wstring& path, const char* content = "x") {
     CloseHandle(h);
 }
 
-// The ANSI helpers cannot remove names beyond the ANSI page: wide removal.
-void removeWide(const std::wstring& path) {
-    WIN32_FIND_DATAW data;
-    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring full = path + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeWide(full);
-            else
-                DeleteFileW(full.c_str());
-        } while (FindNextFileW(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
 // root\café\marker.txt, root\café\über\nü.txt and p_ÉCLAIRÜ.dat,
 // root\lack\ő€\marker.txt.
 class AccentedTree : public ::testing::Test {
@@ -68,8 +49,8 @@ class AccentedTree : public ::testing::Test {
         makeFile(root + L"\\lack\\\u0151\u20ac\\marker.txt");
     }
     void TearDown() override {
-        removeWide(root + L"\\caf\u00e9");
-        removeWide(root + L"\\lack");
+        testsupport::removeTree(root + L"\\caf\u00e9");
+        testsupport::removeTree(root + L"\\lack");
     }
     TempDir dir{"Z:\\tmp"};
     std::wstring root;

@@ -35,6 +35,22 @@ class MakeBats : public ::testing::Test {
         options_.history = "C:\\data\\vq.txt";
     }
 
+    // Writes the scripts with the history in DATA and runs the capture
+    // script under cmd, the console's history being PRINTED (from a stand-in
+    // doskey beside the script).
+    void capture(const std::string& data, const char* printed) {
+        testsupport::writeFile(data + "\\vq.txt", "old\r\n");
+        options_.history = data + "\\vq.txt";
+        vq::makebats(options_, dir_);
+        ASSERT_TRUE(
+            CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), (dir_ + "doskey.exe").c_str(), FALSE));
+        testsupport::RunOptions run;
+        run.cwd = home_.path();
+        run.env["VQ_STUB_PRINT"] = printed;
+        auto result = testsupport::runProcess(get_env("COMSPEC") + " /c " + options_.x, run);
+        EXPECT_FALSE(result.timedOut) << result.out << result.err;
+    }
+
     testsupport::TempDir home_;
     std::string dir_;
     Options options_;
@@ -80,20 +96,8 @@ TEST_F(MakeBats, EachScriptThatCannotBeCreatedIsReported) {
 }
 
 TEST_F(MakeBats, HistoryCaptureScriptAppendsTheConsoleHistory) {
-    const std::string data = home_.mkdir("data dir");
-    testsupport::writeFile(data + "\\vq.txt", "old\r\n");
-    options_.history = data + "\\vq.txt";
-    vq::makebats(options_, dir_);
-    // The console's history comes from a stand-in doskey beside the script.
-    ASSERT_TRUE(
-        CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), (dir_ + "doskey.exe").c_str(), FALSE));
-    testsupport::RunOptions run;
-    run.cwd = home_.path();
-    run.env["VQ_STUB_PRINT"] = "dir /w\nmake all\n";
-    auto result = testsupport::runProcess(get_env("COMSPEC") + " /c " + options_.x, run);
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ndir /w\r\nmake all\r\n")
-        << result.out << result.err;
+    capture(home_.mkdir("data dir"), "dir /w\nmake all\n");
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ndir /w\r\nmake all\r\n");
 }
 
 // cmd reads the scripts in the OEM code page (437 here, ANSI 1252): the
@@ -119,18 +123,8 @@ TEST_F(MakeBats, PathsInTheScriptsAreInTheConsolesCodePage) {
 // whose name holds the e acute, not a file of another name.
 TEST_F(MakeBats, HistoryCaptureScriptFindsAHistoryWithAnAccentedName) {
     if (GetACP() != 1252 || GetOEMCP() != 437) GTEST_SKIP() << "needs ANSI 1252 and OEM 437";
-    const std::string data = home_.mkdir("donn\xe9" "es");
-    testsupport::writeFile(data + "\\vq.txt", "old\r\n");
-    options_.history = data + "\\vq.txt";
-    vq::makebats(options_, dir_);
-    ASSERT_TRUE(
-        CopyFileA(testsupport::siblingExe("vq_stub.exe").c_str(), (dir_ + "doskey.exe").c_str(), FALSE));
-    testsupport::RunOptions run;
-    run.cwd = home_.path();
-    run.env["VQ_STUB_PRINT"] = "make all\n";
-    auto result = testsupport::runProcess(get_env("COMSPEC") + " /c " + options_.x, run);
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n") << result.out << result.err;
+    capture(home_.mkdir("donn\xe9" "es"), "make all\n");
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n");
 }
 
 // The repeat loop, started as the launcher starts it: a batch file with

@@ -77,5 +77,6 @@ class TempDir {
 
 // Deletes a directory tree; quiet about what is not there.
 void removeTree(const std::string& path);
+void removeTree(const std::wstring& path);
 
 }  // namespace testsupport
