@@ -84,6 +84,9 @@ void startup(AppState& app) {
         return;
     }
 
+    // The window is on the screen before the load, which shows its
+    // progress in it.
+    UpdateWindow(form.handle());
     app.history.loadhistory(form, options, app.deletes);
     if (form.cancelled || !form.handle()) return;
     if (options.exec) {
