@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <thread>
 
 #include "main/history_lock.h"
 #include "main/history_store.h"
@@ -64,18 +65,13 @@ TEST(HistoryLock, AWaiterGetsTheLockWhenTheHolderLetsGo) {
     const std::string history = dir.file("vq.txt");
     auto* first = new HistoryLock(history);
     ASSERT_TRUE(first->held());
-    HANDLE releaser = CreateThread(
-        nullptr, 0,
-        [](void* p) -> DWORD {
-            Sleep(200);
-            delete static_cast<HistoryLock*>(p);
-            return 0;
-        },
-        first, 0, nullptr);
+    std::thread releaser([first] {
+        Sleep(200);
+        delete first;
+    });
     HistoryLock second(history, 5000);
     EXPECT_TRUE(second.held());
-    WaitForSingleObject(releaser, 5000);
-    CloseHandle(releaser);
+    releaser.join();
 }
 
 TEST(HistoryLock, NoLockFileCanBeMadeGivesUpAtOnce) {

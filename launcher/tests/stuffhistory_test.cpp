@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
 #include "code/stuffhistory.h"
 #include "main/history_lock.h"
 #include "box_texts.h"
@@ -71,25 +74,13 @@ TEST_F(StuffHistory, TheImportWaitsForASaveInProgress) {
     testsupport::writeFile(options_.stuff, "make all\r\n");
     auto* lock = new vq::HistoryLock(options_.history);
     ASSERT_TRUE(lock->held());
-    struct Job {
-        const Options* options;
-        std::string outcome;
-    } job{&options_, "unset"};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* p) -> DWORD {
-            auto* j = static_cast<Job*>(p);
-            j->outcome = vq::stuffhistory(*j->options);
-            return 0;
-        },
-        &job, 0, nullptr);
+    auto import = std::async(std::launch::async, [this] { return vq::stuffhistory(options_); });
     Sleep(300);
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\n");
-    EXPECT_EQ(WaitForSingleObject(thread, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(import.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     delete lock;
-    EXPECT_EQ(WaitForSingleObject(thread, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
-    CloseHandle(thread);
-    EXPECT_EQ(job.outcome, "");
+    ASSERT_EQ(import.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(import.get(), "");
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n");
     EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(options_.history)));
 }

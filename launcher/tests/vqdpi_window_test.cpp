@@ -307,7 +307,7 @@ TEST(VqDpi, HelpWindowScalesAndScrollsWhenSmall) {
     expect_scrolls_when_small(help, "helpf");
     PostMessageA(help.handle(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(vqtest::waitFor([&] { return !help.visible(); }));
-    vq.key(VK_ESCAPE);
+    vq.waitMain().item(vq::ID_BitBtn_cancel).click();
     EXPECT_EQ(vq.waitExit(), 0);
 }
 

@@ -200,11 +200,12 @@ void Window::click() const {
 bool Window::toFront() const {
     HWND top = GetAncestor(h_, GA_ROOT);
     if (!top) return false;
+    SetForegroundWindow(top);
     return waitFor(
         [top] {
             if (GetForegroundWindow() == top) return true;
             SetForegroundWindow(top);
-            return GetForegroundWindow() == top;
+            return false;
         },
         10000, 50);
 }
