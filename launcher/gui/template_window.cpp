@@ -58,13 +58,19 @@ const Glyph kFileGlyph{18, 18, kFileRows};
 TformGui::TformGui() : font_(11, "MS Sans Serif"), file_image_(kFileGlyph, GlyphSide::Left) {}
 
 bool TformGui::create(HINSTANCE instance) {
-    if (!create_window(instance, {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight}))
-        return false;
+    instance_ = instance;
+    // The controls come at the first showing (create_controls_once): only
+    // the -gui: road needs them.
+    return create_window(instance, {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight});
+}
+
+bool TformGui::create_controls_once() {
+    if (item(ID_Edit_What)) return true;
     font_.make(dpi());
     const HFONT font = font_.get();
     constexpr DWORD shown = WS_VISIBLE | WS_TABSTOP;
     if (!create_controls(
-            instance,
+            instance_,
             {{ID_Edit_What, "EDIT", "Edit_what", shown | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 4, 4, 489, 21,
               font},
              {ID_BitBtn_File, "BUTTON", "Get % &file", shown | BS_OWNERDRAW, 0, 4, 32, 89, 25, font},
@@ -72,8 +78,11 @@ bool TformGui::create(HINSTANCE instance) {
               "Click \"Get % file\" and select a file to process; then in the next screen either click OK to "
               "execute the result, or cancel.",
               WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 100, 32, 313, 25, font},
-             {ID_BitBtn_Cancel, "BUTTON", "Cancel", shown | BS_PUSHBUTTON, 0, 419, 33, 75, 25, font}}))
+             {ID_BitBtn_Cancel, "BUTTON", "Cancel", shown | BS_PUSHBUTTON, 0, 419, 33, 75, 25, font}})) {
+        for (const Placement& p : kPlacements)
+            if (HWND h = item(p.id)) DestroyWindow(h);
         return false;
+    }
     file_image_.attach(item(ID_BitBtn_File));
     SetWindowSubclass(item(ID_Edit_What), EditWhatProc, 0, reinterpret_cast<DWORD_PTR>(this));
     layout();
@@ -81,6 +90,10 @@ bool TformGui::create(HINSTANCE instance) {
 }
 
 int TformGui::show_modal(const std::string& file_template, HWND owner) {
+    if (!create_controls_once()) {
+        errorf("couldn't create %s", {"the file-template window's controls"});
+        return mrCancel;
+    }
     template_ = file_template;
     modalresult = 0;
     FormShow();

@@ -32,7 +32,8 @@ class TformGui : public SecondaryWindow {
     // Shows the window modally over `owner` (which is disabled meanwhile)
     // until the user chooses a file (the result is 1, OK), presses Enter in
     // Edit_What (1) or cancels (2).  The first showing puts the template
-    // into Edit_What.
+    // into Edit_What.  The first showing also makes the controls; when they
+    // cannot be made, a box says so and the result is 2.
     int show_modal(const std::string& file_template, HWND owner);
     // Edit_What's text: the command after OK.
     std::string command() const;
@@ -50,6 +51,7 @@ class TformGui : public SecondaryWindow {
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnClose(HWND hwnd);
 
+    bool create_controls_once();
     void FormShow();
     void BitBtn_FileClick();
     // Enter in Edit_What; false when the character is swallowed.
@@ -63,6 +65,7 @@ class TformGui : public SecondaryWindow {
     ImageButton file_image_;
     AutoScroll scroll_;
     SystemLibrary comdlg32_{"comdlg32.dll"};  // the file dialog, loaded at its first opening
+    HINSTANCE instance_ = nullptr;
     std::string template_;        // the text after -gui:
     bool template_shown = false;  // Edit_What got the template (once per run)
     int modalresult = 0;          // 0 while the window is up

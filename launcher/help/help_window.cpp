@@ -32,36 +32,42 @@ constexpr int kLookAhead = 200;
 Thelpf::Thelpf() : search_font_(8, "Terminal", OEM_CHARSET), view_font_(13, "Courier New") {}
 
 bool Thelpf::create(HINSTANCE instance) {
+    instance_ = instance;
+    // The controls come at the first showing (create_panel, create_views).
+    return create_window(instance,
+                         {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168});
+}
+
+// The search panel and the tab control, made at the first showing like
+// the views: the first screen does not need them.
+bool Thelpf::create_panel() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    if (!create_window(instance,
-                       {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168}))
-        return false;
-    instance_ = instance;
     search_font_.make(dpi());
     view_font_.make(dpi());
     const int panel = kClientHeight - kPanelHeight;
     const HFONT search = search_font_.get();
-    // The views come at the first showing (create_views).
-    if (!create_controls(instance, {{ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
-                                     WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
-                                    {ID_Button_Search, "BUTTON", "&Search",
-                                     WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
-                                     75, 17, search},
-                                    {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                                     0, kClientWidth, panel, search}}))
+    if (!create_controls(instance_, {{ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+                                      WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
+                                     {ID_Button_Search, "BUTTON", "&Search",
+                                      WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
+                                      75, 17, search},
+                                     {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                                      0, kClientWidth, panel, search}})) {
+        for (int id : {ID_Edit1, ID_Button_Search, ID_PageControl1})
+            if (HWND h = item(id)) DestroyWindow(h);
         return false;
+    }
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>("vq");
     SendMessageA(item(ID_PageControl1), TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tab));
-    layout();
     return true;
 }
 
 // The rich-text views and their library, which the first screen does not
-// need: made when the window is first shown.  False when the library or a
-// view could not be made.
+// need either: made when the window is first shown.  False when the
+// library or a view could not be made.
 bool Thelpf::create_views() {
     if (item(ID_RichEdit_TeciFake)) return true;
     if (!richedit_.load()) return false;
@@ -86,6 +92,10 @@ bool Thelpf::create_views() {
 }
 
 void Thelpf::show() {
+    if (!item(ID_PageControl1) && !create_panel()) {
+        errorf("couldn't create %s", {"the help window's controls"});
+        return;
+    }
     if (!create_views()) {
         errorf("couldn't load %s", {richedit_.file()});
         return;
@@ -192,7 +202,9 @@ void Thelpf::OnClose(HWND hwnd) {
 // Every showing starts afresh: the first page, the search from the top, the
 // file as it is on disk now.
 void Thelpf::FormShow() {
-    create_views();  // made by show() already, unless shown some other way
+    // Made by show() already, unless shown some other way.
+    if (!item(ID_PageControl1)) create_panel();
+    create_views();
     TabCtrl_SetCurSel(item(ID_PageControl1), 0);
     search_pos = 0;
     load_help(item(ID_RichEdit_TeciFake), program_file("vqhelp.txt"));

@@ -30,7 +30,7 @@ class Thelpf : public SecondaryWindow {
     bool create(HINSTANCE instance);
 
     // Shows the window, or brings it to the front when it is showing.  The
-    // first showing makes the views; without the rich-text library a box
+    // first showing makes the controls and the views; without the rich-text library a box
     // says "couldn't load" and the library's name, and the window stays
     // hidden.
     void show();
@@ -54,6 +54,7 @@ class Thelpf : public SecondaryWindow {
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
     void OnClose(HWND hwnd);
 
+    bool create_panel();
     bool create_views();
     void FormShow();
     void FormClose();

@@ -129,18 +129,25 @@ void FormLayout::apply(HWND form, int dpi) {
     };
     const AutoScroll::Area area = scroll_.fit(form, auto_scroll_range(false, shown, top_of, dpi),
                                               auto_scroll_range(true, shown, top_of, dpi));
+    // Only the controls that move are moved: showing a control or a size
+    // that changes no rectangle costs no window positions.
     size_t n = 0;
     const ControlDef* defs = form_controls(&n);
-    HDWP dwp = BeginDeferWindowPos(static_cast<int>(n));
+    HDWP dwp = nullptr;
     for (size_t i = 0; i < n; ++i) {
         HWND c = GetDlgItem(form, defs[i].id);
         if (!c) continue;
         ControlDef def = defs[i];
         def.top = top_of(def);
-        Rect r = anchored_rect(def, area.width, area.height, dpi);
-        if (dwp)
-            dwp = DeferWindowPos(dwp, c, nullptr, r.left - area.x, r.top - area.y, r.width, r.height,
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
+        const Rect r = anchored_rect(def, area.width, area.height, dpi);
+        const int x = r.left - area.x, y = r.top - area.y;
+        RECT now;
+        GetWindowRect(c, &now);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&now), 2);
+        if (now.left == x && now.top == y && now.right - now.left == r.width && now.bottom - now.top == r.height)
+            continue;
+        if (!dwp) dwp = BeginDeferWindowPos(static_cast<int>(n - i));
+        if (dwp) dwp = DeferWindowPos(dwp, c, nullptr, x, y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (dwp) EndDeferWindowPos(dwp);
 }
