@@ -5,9 +5,7 @@
 
 namespace vq {
 
-namespace {
-
-void set_bar(HWND window, int bar, int need, int have, int& pos) {
+void AutoScroll::set_bar(HWND window, int bar, int need, int have, int& pos) {
     if (need <= have)
         pos = 0;
     else if (pos > need - have)
@@ -19,10 +17,13 @@ void set_bar(HWND window, int bar, int need, int have, int& pos) {
     si.nMax = need > have ? need - 1 : 0;
     si.nPage = need > have ? static_cast<UINT>(have) : 0;
     si.nPos = pos;
+    // Every layout comes here, most of them with the bar as it is.
+    BarState& last = bar == SB_HORZ ? horz_ : vert_;
+    const BarState now{si.nMax, si.nPage, si.nPos, true};
+    if (last.set && last.max == now.max && last.page == now.page && last.pos == now.pos) return;
+    last = now;
     SetScrollInfo(window, bar, &si, TRUE);
 }
-
-}  // namespace
 
 AutoScroll::Area AutoScroll::fit(HWND window, int need_w, int need_h) {
     // Decided on the client area without bars: a bar that is shown now must

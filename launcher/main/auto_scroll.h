@@ -28,7 +28,17 @@ class AutoScroll {
     void reset() { x_ = y_ = 0; }
 
   private:
+    struct BarState {
+        int max;
+        UINT page;
+        int pos;
+        bool set;
+    };
+    // Sets a bar's range, page and position, unless it has them already.
+    void set_bar(HWND window, int bar, int need, int have, int& pos);
+
     int x_ = 0, y_ = 0;
+    BarState horz_{}, vert_{};  // what the bars were last given
 };
 
 }  // namespace vq

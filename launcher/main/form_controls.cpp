@@ -99,7 +99,7 @@ bool create_form_controls(HWND form, HINSTANCE instance) {
     return true;
 }
 
-void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi) {
+void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi, bool redraw) {
     SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.form()), FALSE);
     size_t n = 0;
     const ControlDef* defs = form_controls(&n);
@@ -110,7 +110,7 @@ void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi) {
         HFONT f = d.font == ControlFont::CourierEdit   ? fonts.edit()
                   : d.font == ControlFont::CourierList ? fonts.list()
                                                        : fonts.form();
-        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), redraw);
         if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, scale_px(d.item_height, dpi));
     }
 }

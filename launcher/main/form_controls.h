@@ -37,8 +37,9 @@ class FormFonts {
 // apply_form_fonts.
 bool create_form_controls(HWND form, HINSTANCE instance);
 // Gives the form and its controls their fonts, and the lists their item
-// heights, at `dpi`.
-void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi);
+// heights, at `dpi`; `redraw` repaints them (not needed before the window
+// is first shown).
+void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi, bool redraw);
 
 // The scroll position of the client area and the layout that follows it.
 class FormLayout {

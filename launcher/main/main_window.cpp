@@ -61,7 +61,7 @@ bool TForm1::create(HINSTANCE instance) {
         return false;
     if (!create_form_controls(handle(), instance)) return false;
     fonts_.make(dpi());
-    apply_form_fonts(handle(), fonts_, dpi());
+    apply_form_fonts(handle(), fonts_, dpi(), false);
     SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
@@ -82,7 +82,7 @@ bool TForm1::create(HINSTANCE instance) {
 // with the size Windows suggests.
 void TForm1::dpi_changed(int old_dpi) {
     fonts_.make(dpi());
-    apply_form_fonts(handle(), fonts_, dpi());
+    apply_form_fonts(handle(), fonts_, dpi(), true);
     if (savedwidth_ != 0) savedwidth_ = rescale_px(savedwidth_, old_dpi, dpi());
     apply_anchors();
     InvalidateRect(handle(), nullptr, TRUE);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "main/form.h"
+#include "options/options.h"
 #include "testsupport.h"
 
 namespace {
@@ -90,7 +91,10 @@ struct BenchTree {
         exe = dir.file("vq.exe");
         CopyFileA(testsupport::siblingExe("vq.exe").c_str(), exe.c_str(), FALSE);
         const std::string hist = dir.write("hist.txt", history_content);
-        dir.write("vq.ini", "[vq]\r\nmax=10000\r\nbeep=0\r\nontoptime=0\r\nhistory=" + hist + "\r\n");
+        // A start after the first of a build: the version stamp is the
+        // program's, so the scripts are current and are not written again.
+        dir.write("vq.ini", "[vq]\r\nmax=10000\r\nbeep=0\r\nontoptime=0\r\nversion=" + std::string(vq::build_stamp) +
+                                "\r\nhistory=" + hist + "\r\n");
     }
     // Every run starts from the same file: the window is ended without a
     // close, so nothing is saved.
