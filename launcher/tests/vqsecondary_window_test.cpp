@@ -159,12 +159,21 @@ TEST(VqLazyLibraries, TheFirstScreenLoadsNoneAndHelpLoadsTheRichText) {
     Vq vq({}, kIni, std::string("ls -l /tmp/x\r\n"));
     ASSERT_TRUE(vq.waitReady());
     for (const char* dll : {"riched20.dll", "comdlg32.dll", "winmm.dll"}) EXPECT_FALSE(has_loaded(vq, dll)) << dll;
+    // The help and file-template windows exist from the start; their
+    // controls come at their first showing.
+    for (const char* cls : {"Thelpf", "TformGui"}) {
+        Window w = vq.findWindow(cls);
+        ASSERT_TRUE(w) << cls;
+        EXPECT_FALSE(w.visible()) << cls;
+        EXPECT_EQ(GetWindow(w.handle(), GW_CHILD), nullptr) << cls;
+    }
     Window help = press_help(vq);
     ASSERT_TRUE(help);
     EXPECT_TRUE(has_loaded(vq, "riched20.dll"));
     Window view = help.item(vq::ID_RichEdit_TeciFake);
     ASSERT_TRUE(view);
     EXPECT_EQ(view.className(), "RichEdit20A");
+    EXPECT_TRUE(help.item(vq::ID_Edit1).visible());
     EXPECT_TRUE(view.visible());
     EXPECT_EQ(view.text(), "couldn't load " + vq.programDir() + "\\vqhelp.txt");
     // The view fills the page of the tab control, below its tab.
