@@ -5,6 +5,8 @@
 #include "main/app_state.h"
 #include "main/dpi_scale.h"
 #include "main/form.h"
+#include "main/history_lock.h"
+#include "main/history_store.h"
 #include "options/parseargs.h"
 #include "playvolume/play_volume.h"
 #include "support/files.h"
@@ -29,6 +31,18 @@ void show_reduced(TForm1& form) {
     SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, form.dpi()),
                  SWP_NOMOVE | SWP_NOZORDER);
     form.apply_anchors();
+}
+
+// What saves that were killed left beside the history goes at the next
+// start, even when this run saves nothing.  A launcher that holds the lock
+// now is saving, and cleans up itself.
+void remove_leftover_temps(const std::string& history) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((history + ".*new~").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    FindClose(find);
+    HistoryLock lock(history, 0);
+    if (lock.held()) remove_stale_temps(history);
 }
 
 }  // namespace
@@ -89,6 +103,7 @@ void startup(AppState& app) {
     UpdateWindow(form.handle());
     app.history.loadhistory(form, options, app.deletes);
     if (form.cancelled || !form.handle()) return;
+    remove_leftover_temps(options.history);
     if (options.exec) {
         // The -exec text with a blank on each side, the caret before it.
         form.getexectext();

@@ -184,3 +184,27 @@ TEST(VqSharedHistory, TheNextSaveRemovesWhatAKilledSaveLeft) {
     CloseHandle(ended.hThread);
     CloseHandle(ended.hProcess);
 }
+
+// The next start removes them too, even when it saves nothing.
+TEST(VqSharedHistory, TheNextStartRemovesWhatAKilledSaveLeft) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION ended{};
+    std::string stub = testsupport::siblingExe("vq_stub.exe");
+    ASSERT_TRUE(CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended));
+    WaitForSingleObject(ended.hProcess, 10000);
+    testsupport::TempDir shared;
+    const std::string history = shared.write("vq.txt", kHistory);
+    shared.write(vq::history_temp_path("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
+    shared.write("vq.txt.new~", "left by an older build");
+    Vq vq({}, sharing(history));
+    Window main = vq.waitReady();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(vqtest::waitFor([&] { return files_in(shared.path()) == std::vector<std::string>{"vq.txt"}; }));
+    main.item(vq::ID_BitBtn_cancel).click();
+    EXPECT_EQ(vq.waitExit(), 0);
+    EXPECT_EQ(files_in(shared.path()), std::vector<std::string>{"vq.txt"});
+    EXPECT_EQ(testsupport::readFile(history), kHistory);
+    CloseHandle(ended.hThread);
+    CloseHandle(ended.hProcess);
+}
