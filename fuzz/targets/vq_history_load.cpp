@@ -7,6 +7,7 @@
 //  - the list has at most max entries, ages 0, 1, 2, ... in order, no two
 //    entries the same text, each trimmed, none empty, none of one
 //    character unless allowed, and progress at every 256th entry;
+//  - the load straight from the bytes gives the same list and progress;
 //  - on files of up to 400 lines the list is the one the rules give when
 //    applied one after the other to the whole file, comparing pairwise;
 //  - saving the list (with its newest text in the Edit box) and loading
@@ -150,6 +151,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<int32_t> progress;
     const Entries entries = load(bytes, deletes, s, cancelAt, progress);
     checkList(entries, s, progress, cancelAt);
+
+    // The load straight from the bytes, walking back from the newest line:
+    // the same list and the same progress as from the split lines.
+    std::vector<int32_t> direct_progress;
+    const std::vector<std::string_view> direct =
+        vq::build_history_views(bytes, deletes, s, vq::locale_text_key_into, [&](int32_t count) {
+            direct_progress.push_back(count);
+            return count == cancelAt;
+        });
+    if (direct.size() != entries.size() || direct_progress != progress) fail("the load from bytes differs");
+    for (size_t i = 0; i < direct.size(); ++i)
+        if (direct[i] != entries[i].text) fail("the load from bytes differs");
 
     if (cancelAt < 0 && lines.size() <= 400) {
         const Entries slow = loadStepByStep({lines.begin(), lines.end()}, deletes, s);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 
+#include "main/history_file.h"
 #include "support/textops.h"
 
 namespace vq {
@@ -37,8 +38,10 @@ class KeyArena {
 class KeySet {
   public:
     explicit KeySet(size_t expected) {
+        // At most three quarters full (see insert): a list of 10,000 keys
+        // takes 16,384 slots.
         size_t cap = 16;
-        while (cap < 2 * expected + 2) cap <<= 1;
+        while (cap < expected + expected / 3 + 2) cap <<= 1;
         slots_.resize(cap);
         mask_ = cap - 1;
     }
@@ -47,7 +50,7 @@ class KeySet {
         size_t i = find(key);
         if (slots_[i].data()) return false;
         slots_[i] = key;
-        if (++count_ * 2 > slots_.size()) grow();
+        if (++count_ * 4 > slots_.size() * 3) grow();
         return true;
     }
     bool contains(std::string_view key) const { return slots_[find(key)].data() != nullptr; }
@@ -71,25 +74,35 @@ class KeySet {
     size_t count_ = 0;
 };
 
-}  // namespace
+// The lines of a vector, newest first, as HistoryLinesBackward gives those
+// of the file's bytes.
+class VectorLinesBackward {
+  public:
+    explicit VectorLinesBackward(const std::vector<std::string_view>& lines) : lines_(lines), next_(lines.size()) {}
+    bool prev(std::string_view& line) {
+        if (next_ == 0) return false;
+        line = lines_[--next_];
+        return true;
+    }
 
-std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
-                                         const std::vector<std::string>& deletes, const LoadSettings& s,
-                                         TextKeyInto key, const AddingProgress& progress) {
-    // The steps (cut to 4 x max, delete words, keep the last of each repeat,
-    // prune short lines, keep the newest max, walk newest first) all decide
-    // about a line from the line itself and the lines newer than it.  So one
-    // pass from the newest line back does them all, and it stops as soon as
-    // max lines have come through the pruning: older lines cannot reach the
-    // list.  Each line's key is computed once, and only for lines looked at.
+  private:
+    const std::vector<std::string_view>& lines_;
+    size_t next_;
+};
+
+// The steps (cut to 4 x max, delete words, keep the last of each repeat,
+// prune short lines, keep the newest max, walk newest first) all decide
+// about a line from the line itself and the lines newer than it.  So one
+// pass from the newest line back does them all, and it stops as soon as
+// max lines have come through the pruning: older lines cannot reach the
+// list.  Each line's key is computed once, and only for lines looked at.
+template <class Lines>
+std::vector<std::string_view> build_views(Lines& lines, size_t most_lines, const std::vector<std::string>& deletes,
+                                          const LoadSettings& s, TextKeyInto key, const AddingProgress& progress) {
     const long long max = s.max;
-    std::vector<HistEntryData> entries;
+    std::vector<std::string_view> entries;
     if (max <= 0) return entries;
-    const size_t oldest =
-        static_cast<long long>(lines.size()) > 4 * max ? lines.size() - static_cast<size_t>(4 * max) : 0;
-    const size_t span = lines.size() - oldest;
-    const size_t most = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(span)));
-    entries.reserve(most);
+    entries.reserve(static_cast<size_t>(std::min<long long>(max, static_cast<long long>(most_lines))));
 
     KeyArena arena;
     std::string buf;
@@ -98,13 +111,18 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
         key(w, buf);
         gone.insert(arena.store(buf));
     }
-    KeySet seen(most);      // untrimmed keys of newer kept lines
-    KeySet taken(most);     // keys of the entries added
-    long long deduped = 0;  // lines kept by the repeat step so far
-    long long pruned = 0;   // lines kept by the pruning so far
+    // Room for the keys a list of this file can have (the sets grow when
+    // a guess is short).
+    const size_t expected = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(most_lines)));
+    KeySet seen(expected);   // untrimmed keys of newer kept lines
+    KeySet taken(expected);  // keys of the entries added
+    long long walked = 0;                    // lines looked at, of the newest 4 x max
+    long long deduped = 0;                   // lines kept by the repeat step so far
+    long long pruned = 0;                    // lines kept by the pruning so far
     int32_t loadcount = 0;
-    for (size_t i = lines.size(); i-- > oldest;) {
-        std::string_view text = lines[i];
+    std::string_view text;
+    while (walked < 4 * max && lines.prev(text)) {
+        ++walked;
         key(text, buf);
         if (!deletes.empty() && gone.contains(buf)) continue;
         std::string_view k = arena.store(buf);
@@ -126,11 +144,33 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
         if (taken.contains(k)) continue;
         if (loadcount % 256 == 0 && progress(loadcount)) break;
         taken.insert(k);
-        entries.push_back({std::string(text), loadcount});
+        entries.push_back(text);
         ++loadcount;
         if (loadcount >= max) break;
     }
     return entries;
+}
+
+}  // namespace
+
+std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
+                                         const std::vector<std::string>& deletes, const LoadSettings& s,
+                                         TextKeyInto key, const AddingProgress& progress) {
+    VectorLinesBackward source(lines);
+    const std::vector<std::string_view> texts = build_views(source, lines.size(), deletes, s, key, progress);
+    std::vector<HistEntryData> entries;
+    entries.reserve(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) entries.push_back({std::string(texts[i]), static_cast<int32_t>(i)});
+    return entries;
+}
+
+std::vector<std::string_view> build_history_views(std::string_view bytes, const std::vector<std::string>& deletes,
+                                                  const LoadSettings& settings, TextKeyInto key,
+                                                  const AddingProgress& progress) {
+    // Every distinct line but the empty one and the last takes two bytes or
+    // more, its line end included.
+    HistoryLinesBackward source(bytes);
+    return build_views(source, bytes.size() / 2 + 2, deletes, settings, key, progress);
 }
 
 }  // namespace vq

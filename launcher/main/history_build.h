@@ -49,4 +49,12 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
                                          const LoadSettings& settings, TextKeyInto key,
                                          const AddingProgress& progress);
 
+// The same cleaning straight from the history file's bytes (split as
+// split_history_views does), walking back from the newest line only as far
+// as the list needs.  The texts are views into `bytes`, newest first; an
+// entry's age is its position.
+std::vector<std::string_view> build_history_views(std::string_view bytes, const std::vector<std::string>& deletes,
+                                                  const LoadSettings& settings, TextKeyInto key,
+                                                  const AddingProgress& progress);
+
 }  // namespace vq

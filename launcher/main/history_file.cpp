@@ -10,6 +10,11 @@ namespace vq {
 std::vector<std::string_view> split_history_views(std::string_view bytes) {
     std::vector<std::string_view> lines;
     const size_t end = std::min(bytes.find('\0'), bytes.size());
+    // One allocation: there are at most as many lines as line ends, plus one.
+    const std::string_view text = bytes.substr(0, end);
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n') +
+                                      std::count(text.begin(), text.end(), '\r')) +
+                  1);
     size_t start = 0;
     while (start < end) {
         size_t stop = start;
@@ -19,6 +24,31 @@ std::vector<std::string_view> split_history_views(std::string_view bytes) {
         start = stop + 1;
     }
     return lines;
+}
+
+HistoryLinesBackward::HistoryLinesBackward(std::string_view bytes)
+    : bytes_(bytes.data()), end_(std::min(bytes.find('\0'), bytes.size())), more_(end_ > 0) {
+    // A line end at the very end closes the last line; no empty line
+    // follows it.
+    if (end_ > 0 && (bytes_[end_ - 1] == '\n' || bytes_[end_ - 1] == '\r')) {
+        --end_;
+        if (bytes_[end_] == '\n' && end_ > 0 && bytes_[end_ - 1] == '\r') --end_;
+    }
+}
+
+bool HistoryLinesBackward::prev(std::string_view& line) {
+    if (!more_) return false;
+    size_t start = end_;
+    while (start > 0 && bytes_[start - 1] != '\r' && bytes_[start - 1] != '\n') --start;
+    line = std::string_view(bytes_ + start, end_ - start);
+    if (start == 0) {
+        more_ = false;
+        return true;
+    }
+    // The line end before this line: CR LF counts once.
+    end_ = start - 1;
+    if (bytes_[end_] == '\n' && end_ > 0 && bytes_[end_ - 1] == '\r') --end_;
+    return true;
 }
 
 std::string join_history_lines(const std::vector<std::string>& lines) {

@@ -14,6 +14,21 @@ namespace vq {
 // them).
 std::vector<std::string_view> split_history_views(std::string_view bytes);
 
+// The same lines from the last back to the first, split only as far as the
+// reader asks: a load that needs the newest lines alone never looks at the
+// older part of a long file.
+class HistoryLinesBackward {
+  public:
+    explicit HistoryLinesBackward(std::string_view bytes);
+    // The next older line (a view into the bytes); false when none is left.
+    bool prev(std::string_view& line);
+
+  private:
+    const char* bytes_;
+    size_t end_;  // end of the lines not given yet
+    bool more_;
+};
+
 std::string join_history_lines(const std::vector<std::string>& lines);
 
 // One item of the list as shown: its text and its entry's age (0 = newest).

@@ -15,7 +15,6 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
     const std::string& path = options.history;
 
     std::string& bytes = loaded_bytes_;
-    std::vector<std::string_view> lines;
     if (file_exists(path)) {
         try {
             bytes = read_history_bytes(path);
@@ -23,7 +22,6 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
             load_failed_ = true;
             throw;
         }
-        lines = split_history_views(bytes);
         form.set_caption(sformat("(%s/%s/%s:%s) %s", {"1", "14", "2015", "bfb", path}));
     } else {
         form.set_caption(sformat("(%s) %s (empty)", {"aa0", path}));
@@ -35,20 +33,14 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
     s.length = options.length;
     s.leave_short = options.leave_short;
     s.leave_1 = options.leave_1;
-    std::vector<HistEntryData> entries =
-        build_history(lines, deletes, s, locale_text_key_into,
-                      [&form](int32_t count) { return form.showprogress("adding %d", {count}); });
-    form.loadcount = static_cast<int32_t>(entries.size());
-
-    std::vector<std::pair<std::string, THistEntry*>> items;
-    items.reserve(entries.size());
-    for (auto& e : entries) items.emplace_back(std::move(e.text), new THistEntry(e.age));
+    // The texts are views into the bytes read, which this list keeps.
+    const std::vector<std::string_view> texts =
+        build_history_views(bytes, deletes, s, locale_text_key_into,
+                            [&form](int32_t count) { return form.showprogress("adding %d", {count}); });
+    form.loadcount = static_cast<int32_t>(texts.size());
     // The window may have gone while the progress points let events run.
-    if (!form.handle()) {
-        for (auto& it : items) delete it.second;
-        return;
-    }
-    form.set_items(std::move(items));
+    if (!form.handle()) return;
+    form.set_items(texts);
     form.showprogress("%d entries", {form.item_count()});
 }
 

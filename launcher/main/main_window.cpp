@@ -697,6 +697,36 @@ void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
+// The list box keeps its texts in UTF-16, and every ANSI item message costs
+// a conversion into a fresh buffer: the texts go in converted the same way
+// (the ANSI code page) through one reused buffer.
+void TForm1::set_items(const std::vector<std::string_view>& texts) {
+    const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list_, GCLP_WNDPROC));
+    const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcW(proc, list_, message, wParam, lParam);
+    };
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    send(LB_RESETCONTENT, 0, 0);
+    size_t chars = 0;
+    for (std::string_view t : texts) chars += t.size() + 1;
+    send(LB_INITSTORAGE, texts.size(), chars * sizeof(wchar_t));
+    std::vector<wchar_t> wide(256);
+    for (size_t at = 0; at < texts.size(); ++at) {
+        const std::string_view t = texts[at];
+        if (wide.size() < t.size() + 1) wide.resize(t.size() + 1);
+        const int n = t.empty() ? 0
+                                : MultiByteToWideChar(CP_ACP, 0, t.data(), static_cast<int>(t.size()), wide.data(),
+                                                      static_cast<int>(wide.size() - 1));
+        wide[static_cast<size_t>(n > 0 ? n : 0)] = L'\0';
+        const LRESULT i = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.data()));
+        if (i == LB_ERR || i == LB_ERRSPACE) continue;
+        send(LB_SETITEMDATA, static_cast<WPARAM>(i),
+             reinterpret_cast<LPARAM>(new THistEntry(static_cast<int32_t>(at))));
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
 void TForm1::removeentry(int index, bool remove) {
     delete item_entry(index);
     list_send(LB_SETITEMDATA, index, 0);

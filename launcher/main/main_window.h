@@ -93,6 +93,9 @@ class TForm1 : public Window, public StatusDisplay {
     std::vector<ListItem> list_items() const;
     // Replaces the items; the list takes over the entry objects.
     void set_items(std::vector<std::pair<std::string, THistEntry*>> items);
+    // Replaces the items by copies of `texts`, each with a new entry whose
+    // age is its position.
+    void set_items(const std::vector<std::string_view>& texts);
     // Frees the item's entry object; with `remove` the item goes too.
     void removeentry(int index, bool remove);
     // Makes the first item current when none is, and selects the current

@@ -1,6 +1,7 @@
 // The program's own directory, file existence and the environment.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "support/files.h"
@@ -89,17 +90,34 @@ ReadResult read_whole_file(const std::string& path, std::string& bytes) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return ReadResult::cannot_open;
-    char buf[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(h, buf, sizeof buf, &got, nullptr)) {
-            CloseHandle(h);
-            return ReadResult::cannot_read;
+    // One buffer of the file's size (and a byte more, so that a file that
+    // keeps its size is read by one call); a file that grows meanwhile
+    // gets more room, and the reading goes on until the end is met.
+    LARGE_INTEGER size{};
+    size_t room = 65536;
+    if (GetFileSizeEx(h, &size) && size.QuadPart >= 0 && size.QuadPart < (1LL << 40))
+        room = static_cast<size_t>(size.QuadPart) + 1;
+    size_t have = 0;
+    try {
+        bytes.resize(room);
+        for (;;) {
+            if (have == bytes.size()) bytes.resize(bytes.size() + bytes.size() / 2 + 65536);
+            const size_t want = std::min<size_t>(bytes.size() - have, 1u << 30);
+            DWORD got = 0;
+            if (!ReadFile(h, bytes.data() + have, static_cast<DWORD>(want), &got, nullptr)) {
+                CloseHandle(h);
+                bytes.clear();
+                return ReadResult::cannot_read;
+            }
+            if (got == 0) break;
+            have += got;
         }
-        if (got == 0) break;
-        bytes.append(buf, got);
+    } catch (...) {
+        CloseHandle(h);
+        throw;
     }
     CloseHandle(h);
+    bytes.resize(have);
     return ReadResult::ok;
 }
 

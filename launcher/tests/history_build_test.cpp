@@ -45,6 +45,20 @@ Load load(const Lines& lines, vq::LoadSettings s = {}, const Lines& deletes = {"
         r.progress.push_back(n);
         return n == cancel_at;
     });
+    // The load straight from the file's bytes gives the same list and the
+    // same progress, for every line end the file may use.
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        std::string bytes;
+        for (const auto& l : lines) bytes += l + end;
+        std::vector<int> progress;
+        const std::vector<std::string_view> texts =
+            vq::build_history_views(bytes, deletes, s, vq::locale_text_key_into, [&](int32_t n) {
+                progress.push_back(n);
+                return n == cancel_at;
+            });
+        EXPECT_EQ(Lines(texts.begin(), texts.end()), r.texts());
+        EXPECT_EQ(progress, r.progress);
+    }
     return r;
 }
 

@@ -122,3 +122,26 @@ TEST(GetEnv, UnsetIsEmptyAndLongValuesArriveWhole) {
 }
 
 }  // namespace
+
+// The whole file arrives byte for byte whatever its size against the read
+// buffer: empty, one byte, around the old 64 KB chunk, several chunks, and
+// bytes of every value (NUL, CR, LF included).
+TEST(ReadWholeFile, EverySizeArrivesWhole) {
+    testsupport::TempDir dir;
+    for (size_t size : {size_t{0}, size_t{1}, size_t{65535}, size_t{65536}, size_t{65537}, size_t{3 * 65536 + 7}}) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+        const std::string path = dir.write("whole" + std::to_string(size) + ".bin", bytes);
+        std::string got = "left over from before";
+        ASSERT_EQ(read_whole_file(path, got), ReadResult::ok) << size;
+        EXPECT_EQ(got.size(), size);
+        EXPECT_TRUE(got == bytes) << "size " << size;
+    }
+}
+
+TEST(ReadWholeFile, MissingFileCannotBeOpened) {
+    testsupport::TempDir dir;
+    std::string got;
+    EXPECT_EQ(read_whole_file(dir.file("none.txt"), got), ReadResult::cannot_open);
+    EXPECT_TRUE(got.empty());
+}

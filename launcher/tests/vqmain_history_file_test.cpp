@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "main/history_file.h"
 #include "main/history_store.h"
 #include "support/files.h"
@@ -31,6 +33,36 @@ TEST(HistoryFileText, LineEndsOfEveryKind) {
 TEST(HistoryFileText, NulEndsTheReadableText) {
     EXPECT_EQ(split(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
     EXPECT_TRUE(split(std::string("\0a", 2)).empty());
+}
+
+// Walking back from the last line gives the lines the forward split gives,
+// in reverse: checked on every text of up to seven bytes made of a letter,
+// CR, LF and NUL, which holds every mix of line ends at both ends.
+TEST(HistoryFileText, BackwardWalkGivesTheSameLines) {
+    const char alphabet[] = {'a', '\r', '\n', '\0'};
+    int texts = 0;
+    for (int len = 0; len <= 7; ++len) {
+        std::vector<int> digit(static_cast<size_t>(len), 0);
+        for (;;) {
+            std::string bytes;
+            for (int d : digit) bytes += alphabet[d];
+            const std::vector<std::string_view> forward = vq::split_history_views(bytes);
+            Lines back;
+            vq::HistoryLinesBackward walk(bytes);
+            for (std::string_view line; walk.prev(line);) {
+                EXPECT_GE(line.data(), bytes.data());  // views into the bytes
+                back.emplace_back(line);
+            }
+            EXPECT_FALSE(walk.prev(*std::make_unique<std::string_view>()));  // stays at the end
+            EXPECT_EQ(Lines(back.rbegin(), back.rend()), Lines(forward.begin(), forward.end()))
+                << "bytes of length " << len << " number " << texts;
+            ++texts;
+            size_t k = 0;
+            while (k < digit.size() && ++digit[k] == 4) digit[k++] = 0;
+            if (k == digit.size()) break;
+        }
+    }
+    EXPECT_EQ(texts, 1 + 4 + 16 + 64 + 256 + 1024 + 4096 + 16384);
 }
 
 TEST(HistoryFileText, EveryLineEndsInCrLf) {
