@@ -162,49 +162,53 @@ TEST(VqSharedHistory, LaunchersSavingAtOnceLoseNothing) {
     EXPECT_EQ(counts.size(), static_cast<size_t>(2000 + commands.size() + imported.size()));
 }
 
-// A save that was killed left its temporary file; the next save removes it
-// (and an older build's one), and leaves nothing of its own.
-TEST(VqSharedHistory, TheNextSaveRemovesWhatAKilledSaveLeft) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
+// A history whose last save was killed: its temporary file is there, and
+// an older build's one; the process that wrote the first has ended, and its
+// id is not given out again while this lives.
+struct KilledSaveLeftovers {
     PROCESS_INFORMATION ended{};
-    std::string stub = testsupport::siblingExe("vq_stub.exe");
-    ASSERT_TRUE(CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended));
-    WaitForSingleObject(ended.hProcess, 10000);
     testsupport::TempDir shared;
-    const std::string history = shared.write("vq.txt", kHistory);
-    shared.write(vq::history_temp_path("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
-    shared.write("vq.txt.new~", "left by an older build");
-    Vq vq({}, sharing(history));
+    std::string history;
+    KilledSaveLeftovers() {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        std::string stub = testsupport::siblingExe("vq_stub.exe");
+        if (CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended))
+            WaitForSingleObject(ended.hProcess, 10000);
+        history = shared.write("vq.txt", kHistory);
+        shared.write(vq::history_temp_path("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
+        shared.write("vq.txt.new~", "left by an older build");
+    }
+    ~KilledSaveLeftovers() {
+        if (ended.hThread) CloseHandle(ended.hThread);
+        if (ended.hProcess) CloseHandle(ended.hProcess);
+    }
+    std::vector<std::string> files() const { return files_in(shared.path()); }
+};
+
+// The next save removes what a killed save left (and an older build's
+// file), and leaves nothing of its own.
+TEST(VqSharedHistory, TheNextSaveRemovesWhatAKilledSaveLeft) {
+    KilledSaveLeftovers left;
+    ASSERT_NE(left.ended.dwProcessId, 0u);
+    Vq vq({}, sharing(left.history));
     Window main = vq.waitReady();
     ASSERT_TRUE(main);
     run(vq, main, "rec after the kill");
-    EXPECT_EQ(files_in(shared.path()), std::vector<std::string>{"vq.txt"});
-    EXPECT_EQ(testsupport::readFile(history), kHistory + "rec after the kill\r\n");
-    CloseHandle(ended.hThread);
-    CloseHandle(ended.hProcess);
+    EXPECT_EQ(left.files(), std::vector<std::string>{"vq.txt"});
+    EXPECT_EQ(testsupport::readFile(left.history), kHistory + "rec after the kill\r\n");
 }
 
 // The next start removes them too, even when it saves nothing.
 TEST(VqSharedHistory, TheNextStartRemovesWhatAKilledSaveLeft) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION ended{};
-    std::string stub = testsupport::siblingExe("vq_stub.exe");
-    ASSERT_TRUE(CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended));
-    WaitForSingleObject(ended.hProcess, 10000);
-    testsupport::TempDir shared;
-    const std::string history = shared.write("vq.txt", kHistory);
-    shared.write(vq::history_temp_path("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
-    shared.write("vq.txt.new~", "left by an older build");
-    Vq vq({}, sharing(history));
+    KilledSaveLeftovers left;
+    ASSERT_NE(left.ended.dwProcessId, 0u);
+    Vq vq({}, sharing(left.history));
     Window main = vq.waitReady();
     ASSERT_TRUE(main);
-    EXPECT_TRUE(vqtest::waitFor([&] { return files_in(shared.path()) == std::vector<std::string>{"vq.txt"}; }));
+    EXPECT_TRUE(vqtest::waitFor([&] { return left.files() == std::vector<std::string>{"vq.txt"}; }));
     main.item(vq::ID_BitBtn_cancel).click();
     EXPECT_EQ(vq.waitExit(), 0);
-    EXPECT_EQ(files_in(shared.path()), std::vector<std::string>{"vq.txt"});
-    EXPECT_EQ(testsupport::readFile(history), kHistory);
-    CloseHandle(ended.hThread);
-    CloseHandle(ended.hProcess);
+    EXPECT_EQ(left.files(), std::vector<std::string>{"vq.txt"});
+    EXPECT_EQ(testsupport::readFile(left.history), kHistory);
 }
