@@ -41,6 +41,7 @@ bool Thelpf::create(HINSTANCE instance) {
 // The search panel and the tab control, made at the first showing like
 // the views: the first screen does not need them.
 bool Thelpf::create_panel() {
+    if (item(ID_PageControl1)) return true;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
     search_font_.make(dpi());
@@ -92,7 +93,7 @@ bool Thelpf::create_views() {
 }
 
 void Thelpf::show() {
-    if (!item(ID_PageControl1) && !create_panel()) {
+    if (!create_panel()) {
         errorf("couldn't create %s", {"the help window's controls"});
         return;
     }
@@ -203,7 +204,7 @@ void Thelpf::OnClose(HWND hwnd) {
 // file as it is on disk now.
 void Thelpf::FormShow() {
     // Made by show() already, unless shown some other way.
-    if (!item(ID_PageControl1)) create_panel();
+    create_panel();
     create_views();
     TabCtrl_SetCurSel(item(ID_PageControl1), 0);
     search_pos = 0;

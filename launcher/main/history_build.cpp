@@ -78,7 +78,8 @@ class KeySet {
 // of the file's bytes.
 class VectorLinesBackward {
   public:
-    explicit VectorLinesBackward(const std::vector<std::string_view>& lines) : lines_(lines), next_(lines.size()) {}
+    explicit VectorLinesBackward(const std::vector<std::string_view>& lines)
+        : lines_(lines), next_(lines.size()) {}
     bool prev(std::string_view& line) {
         if (next_ == 0) return false;
         line = lines_[--next_];
@@ -97,12 +98,16 @@ class VectorLinesBackward {
 // max lines have come through the pruning: older lines cannot reach the
 // list.  Each line's key is computed once, and only for lines looked at.
 template <class Lines>
-std::vector<std::string_view> build_views(Lines& lines, size_t most_lines, const std::vector<std::string>& deletes,
-                                          const LoadSettings& s, TextKeyInto key, const AddingProgress& progress) {
+std::vector<std::string_view> build_views(Lines& lines, size_t most_lines,
+                                          const std::vector<std::string>& deletes, const LoadSettings& s,
+                                          TextKeyInto key, const AddingProgress& progress) {
     const long long max = s.max;
     std::vector<std::string_view> entries;
     if (max <= 0) return entries;
-    entries.reserve(static_cast<size_t>(std::min<long long>(max, static_cast<long long>(most_lines))));
+    // Room for the entries and keys a list of this file can have (the sets
+    // grow when the guess is short).
+    const size_t expected = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(most_lines)));
+    entries.reserve(expected);
 
     KeyArena arena;
     std::string buf;
@@ -111,14 +116,11 @@ std::vector<std::string_view> build_views(Lines& lines, size_t most_lines, const
         key(w, buf);
         gone.insert(arena.store(buf));
     }
-    // Room for the keys a list of this file can have (the sets grow when
-    // a guess is short).
-    const size_t expected = static_cast<size_t>(std::min<long long>(max, static_cast<long long>(most_lines)));
     KeySet seen(expected);   // untrimmed keys of newer kept lines
     KeySet taken(expected);  // keys of the entries added
-    long long walked = 0;                    // lines looked at, of the newest 4 x max
-    long long deduped = 0;                   // lines kept by the repeat step so far
-    long long pruned = 0;                    // lines kept by the pruning so far
+    long long walked = 0;    // lines looked at, of the newest 4 x max
+    long long deduped = 0;   // lines kept by the repeat step so far
+    long long pruned = 0;    // lines kept by the pruning so far
     int32_t loadcount = 0;
     std::string_view text;
     while (walked < 4 * max && lines.prev(text)) {
@@ -160,11 +162,13 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
     const std::vector<std::string_view> texts = build_views(source, lines.size(), deletes, s, key, progress);
     std::vector<HistEntryData> entries;
     entries.reserve(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i) entries.push_back({std::string(texts[i]), static_cast<int32_t>(i)});
+    for (size_t i = 0; i < texts.size(); ++i)
+        entries.push_back({std::string(texts[i]), static_cast<int32_t>(i)});
     return entries;
 }
 
-std::vector<std::string_view> build_history_views(std::string_view bytes, const std::vector<std::string>& deletes,
+std::vector<std::string_view> build_history_views(std::string_view bytes,
+                                                  const std::vector<std::string>& deletes,
                                                   const LoadSettings& settings, TextKeyInto key,
                                                   const AddingProgress& progress) {
     // Every distinct line but the empty one and the last takes two bytes or

@@ -680,27 +680,27 @@ std::vector<ListItem> TForm1::list_items() const {
 }
 
 void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
-    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-    list_send(LB_RESETCONTENT, 0, 0);
-    size_t bytes = 0;
-    for (const auto& it : items) bytes += it.first.size() + 1;
-    list_send(LB_INITSTORAGE, items.size(), bytes);
-    for (auto& it : items) {
-        LRESULT i = list_send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(it.first.c_str()));
-        if (i == LB_ERR || i == LB_ERRSPACE) {
-            delete it.second;
-            continue;
-        }
-        list_send(LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(it.second));
-    }
-    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
+    std::vector<std::string_view> texts;
+    texts.reserve(items.size());
+    for (const auto& it : items) texts.emplace_back(it.first);
+    fill_list(texts, [&items](size_t at, bool added) -> THistEntry* {
+        if (added) return items[at].second;
+        delete items[at].second;
+        return nullptr;
+    });
+}
+
+void TForm1::set_items(const std::vector<std::string_view>& texts) {
+    fill_list(texts, [](size_t at, bool added) {
+        return added ? new THistEntry(static_cast<int32_t>(at)) : nullptr;
+    });
 }
 
 // The list box keeps its texts in UTF-16, and every ANSI item message costs
 // a conversion into a fresh buffer: the texts go in converted the same way
 // (the ANSI code page) through one reused buffer.
-void TForm1::set_items(const std::vector<std::string_view>& texts) {
+void TForm1::fill_list(const std::vector<std::string_view>& texts,
+                       const std::function<THistEntry*(size_t at, bool added)>& entry) {
     const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list_, GCLP_WNDPROC));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
         return CallWindowProcW(proc, list_, message, wParam, lParam);
@@ -715,13 +715,13 @@ void TForm1::set_items(const std::vector<std::string_view>& texts) {
         const std::string_view t = texts[at];
         if (wide.size() < t.size() + 1) wide.resize(t.size() + 1);
         const int n = t.empty() ? 0
-                                : MultiByteToWideChar(CP_ACP, 0, t.data(), static_cast<int>(t.size()), wide.data(),
-                                                      static_cast<int>(wide.size() - 1));
+                                : MultiByteToWideChar(CP_ACP, 0, t.data(), static_cast<int>(t.size()),
+                                                      wide.data(), static_cast<int>(wide.size() - 1));
         wide[static_cast<size_t>(n > 0 ? n : 0)] = L'\0';
         const LRESULT i = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.data()));
-        if (i == LB_ERR || i == LB_ERRSPACE) continue;
-        send(LB_SETITEMDATA, static_cast<WPARAM>(i),
-             reinterpret_cast<LPARAM>(new THistEntry(static_cast<int32_t>(at))));
+        const bool added = i != LB_ERR && i != LB_ERRSPACE;
+        THistEntry* e = entry(at, added);
+        if (added) send(LB_SETITEMDATA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(e));
     }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -199,6 +200,11 @@ class TForm1 : public Window, public StatusDisplay {
 
     // Messages to the history list that only reach its items.
     LRESULT list_send(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Fills the emptied list box with `texts`, redrawn once at the end;
+    // `entry(at, added)` gives the entry object of text `at` when the list
+    // box took it, and disposes of what belongs to a text it refused.
+    void fill_list(const std::vector<std::string_view>& texts,
+                   const std::function<THistEntry*(size_t at, bool added)>& entry);
 
     Owner& owner_;
     Options& options_;
@@ -211,8 +217,8 @@ class TForm1 : public Window, public StatusDisplay {
     ImageButton ok_image_{StockGlyph::Ok};
     ImageButton cancel_image_{StockGlyph::Cancel};
     ImageButton help_image_{StockGlyph::Help};
-    bool listkeydown = false;      // a key other than Enter is down in the list
-    bool ctrlq = false;            // Ctrl+Q waits for Ctrl+D or Ctrl+S
+    bool listkeydown = false;  // a key other than Enter is down in the list
+    bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
     bool startup_done_ = false;
     bool starting_ = false;  // run and close requests wait meanwhile
     bool held_close_ = false;
