@@ -2,8 +2,8 @@
 // lines) and random options: the file's bytes split into lines, the lines
 // cleaned into the list. The locale's comparison is the host stand-in that
 // folds ASCII letters (fuzz/host/vq_locale.cpp). Checked:
-//  - the lines hold every byte before the first NUL but the line ends, one
-//    line per line end (CR LF counting once) plus an unended last line;
+//  - the lines hold every byte but the line ends, one line per line end
+//    (CR LF and a run of NULs counting once) plus an unended last line;
 //  - the list has at most max entries, ages 0, 1, 2, ... in order, no two
 //    entries the same text, each trimmed, none empty, none of one
 //    character unless allowed, and progress at every 256th entry;
@@ -39,18 +39,18 @@ using Entries = std::vector<vq::HistEntryData>;
 }
 
 void checkLines(std::string_view bytes, const std::vector<std::string_view>& lines) {
-    const std::string_view readable = bytes.substr(0, bytes.find('\0'));
     std::string kept, joined;
     size_t ends = 0;
-    for (size_t i = 0; i < readable.size(); ++i) {
-        const char c = readable[i];
-        if (c == '\n' && i > 0 && readable[i - 1] == '\r') continue;
-        if (c == '\r' || c == '\n')
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\n' && i > 0 && bytes[i - 1] == '\r') continue;
+        if (c == '\0' && i > 0 && bytes[i - 1] == '\0') continue;
+        if (c == '\r' || c == '\n' || c == '\0')
             ++ends;
         else
             kept += c;
     }
-    const bool unended = !readable.empty() && readable.back() != '\r' && readable.back() != '\n';
+    const bool unended = !bytes.empty() && bytes.back() != '\r' && bytes.back() != '\n' && bytes.back() != '\0';
     if (lines.size() != ends + (unended ? 1 : 0)) fail("wrong number of lines");
     for (auto l : lines) joined += l;
     if (joined != kept) fail("lines do not hold the file's text");
@@ -180,7 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& e : entries) items.push_back({e.text, e.age});
     if (listorder == 3) std::reverse(items.begin(), items.end());  // shown oldest first
     const std::string saved =
-        vq::join_history_lines(vq::history_save_lines(items, listorder, {}, entries[0].text));
+        vq::join_history_lines(vq::history_save_lines({}, items, listorder, {}, entries[0].text));
     std::vector<int32_t> again;
     if (!sameList(load(saved, deletes, s, -1, again), entries)) fail("saving and loading changed the list");
     return 0;

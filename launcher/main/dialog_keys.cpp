@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "main/form.h"
+#include "support/control_text.h"
 
 namespace vq {
 
@@ -144,9 +145,7 @@ bool route_window_key(HWND window, const MSG& msg) {
     const char want = upper_char(static_cast<char>(msg.wParam & 0xFF));
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         if (!IsWindowVisible(c) || !IsWindowEnabled(c) || !is_push_button(c)) continue;
-        char caption[256] = "";
-        GetWindowTextA(c, caption, sizeof caption);
-        if (mnemonic_of(caption) != want) continue;
+        if (mnemonic_of(control_text(c).c_str()) != want) continue;
         press(window, c);
         return true;
     }

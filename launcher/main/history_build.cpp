@@ -100,7 +100,8 @@ class VectorLinesBackward {
 template <class Lines>
 std::vector<std::string_view> build_views(Lines& lines, size_t most_lines,
                                           const std::vector<std::string>& deletes, const LoadSettings& s,
-                                          TextKeyInto key, const AddingProgress& progress) {
+                                          TextKeyInto key, const AddingProgress& progress,
+                                          const char** cancelled_at = nullptr) {
     const long long max = s.max;
     std::vector<std::string_view> entries;
     if (max <= 0) return entries;
@@ -122,9 +123,10 @@ std::vector<std::string_view> build_views(Lines& lines, size_t most_lines,
     long long deduped = 0;   // lines kept by the repeat step so far
     long long pruned = 0;    // lines kept by the pruning so far
     int32_t loadcount = 0;
-    std::string_view text;
-    while (walked < 4 * max && lines.prev(text)) {
+    std::string_view line;
+    while (walked < 4 * max && lines.prev(line)) {
         ++walked;
+        std::string_view text = line;
         key(text, buf);
         if (!deletes.empty() && gone.contains(buf)) continue;
         std::string_view k = arena.store(buf);
@@ -144,7 +146,10 @@ std::vector<std::string_view> build_views(Lines& lines, size_t most_lines,
             k = arena.store(buf);
         }
         if (taken.contains(k)) continue;
-        if (loadcount % 256 == 0 && progress(loadcount)) break;
+        if (loadcount % 256 == 0 && progress(loadcount)) {
+            if (cancelled_at) *cancelled_at = line.data() + line.size();
+            break;
+        }
         taken.insert(k);
         entries.push_back(text);
         ++loadcount;
@@ -170,11 +175,17 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
 std::vector<std::string_view> build_history_views(std::string_view bytes,
                                                   const std::vector<std::string>& deletes,
                                                   const LoadSettings& settings, TextKeyInto key,
-                                                  const AddingProgress& progress) {
+                                                  const AddingProgress& progress, std::string_view* unreached) {
     // Every distinct line but the empty one and the last takes two bytes or
     // more, its line end included.
     HistoryLinesBackward source(bytes);
-    return build_views(source, bytes.size() / 2 + 2, deletes, settings, key, progress);
+    const char* cancelled_at = nullptr;
+    std::vector<std::string_view> entries =
+        build_views(source, bytes.size() / 2 + 2, deletes, settings, key, progress, &cancelled_at);
+    if (unreached)
+        *unreached = cancelled_at ? bytes.substr(0, static_cast<size_t>(cancelled_at - bytes.data()))
+                                  : std::string_view();
+    return entries;
 }
 
 }  // namespace vq

@@ -52,9 +52,12 @@ std::vector<HistEntryData> build_history(const std::vector<std::string_view>& li
 // The same cleaning straight from the history file's bytes (split as
 // split_history_views does), walking back from the newest line only as far
 // as the list needs.  The texts are views into `bytes`, newest first; an
-// entry's age is its position.
+// entry's age is its position.  When the user cancels, `unreached` (if
+// given) gets the start of the bytes up to the end of the line the walk
+// stopped at: the lines that the list holds nothing of; else it is empty.
 std::vector<std::string_view> build_history_views(std::string_view bytes, const std::vector<std::string>& deletes,
                                                   const LoadSettings& settings, TextKeyInto key,
-                                                  const AddingProgress& progress);
+                                                  const AddingProgress& progress,
+                                                  std::string_view* unreached = nullptr);
 
 }  // namespace vq

@@ -1,6 +1,6 @@
 // The history file's bytes: one command per line, oldest first.  Reading
-// accepts CR LF, lone CR and lone LF as line ends and stops at a NUL byte;
-// writing ends every line, the last one included, with CR LF.
+// takes the line ends of text_lines.h (CR LF, lone CR, lone LF and runs of
+// zero bytes); writing ends every line, the last one included, with CR LF.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,8 @@ class HistoryLinesBackward {
     bool prev(std::string_view& line);
 
   private:
+    void skip_line_end();  // the line end that ends at end_
+
     const char* bytes_;
     size_t end_;  // end of the lines not given yet
     bool more_;
@@ -43,10 +45,12 @@ struct ListItem {
 // deleted were in `loaded`, so they do not come back.
 std::vector<std::string> lines_added_since(std::string_view loaded, std::string_view now);
 
-// The lines to write: the items oldest first (by age, largest first, unless
-// the list is already shown oldest first, order 3), then the lines others
-// added meanwhile, then the Edit text unchanged as the newest line.
-std::vector<std::string> history_save_lines(const std::vector<ListItem>& items, int listorder,
+// The lines to write: the older lines that the list never held (empty ones
+// left out), the items oldest first (by age, largest first, unless the list
+// is already shown oldest first, order 3), then the lines others added
+// meanwhile, then the Edit text unchanged as the newest line.
+std::vector<std::string> history_save_lines(const std::vector<std::string_view>& unreached,
+                                            const std::vector<ListItem>& items, int listorder,
                                             const std::vector<std::string>& added_since,
                                             const std::string& edit_text);
 

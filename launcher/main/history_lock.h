@@ -5,17 +5,23 @@
 // run, and the file goes away with the last handle.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace vq {
 
 class HistoryLock {
   public:
-    // Waits up to `wait_ms` for the lock, trying again every 15 ms while
-    // another process holds it.  When the lock file cannot be made at all
-    // (a directory that is not there or not writable), or the wait runs
-    // out, the lock is not held and the caller goes on without it.
-    explicit HistoryLock(const std::string& history, unsigned wait_ms = default_wait_ms);
+    // Called once when the wait has lasted a moment (`waiting_after_ms`),
+    // so that the waiter can say what it waits for.
+    using Waiting = std::function<void()>;
+
+    // Waits for the lock while another process holds it, trying again
+    // every 15 ms: as long as it takes, or up to `wait_ms`.  When the lock
+    // file cannot be made at all (a directory that is not there or not
+    // writable), no lock can be had: it gives up at once and the caller
+    // goes on without it.
+    explicit HistoryLock(const std::string& history, unsigned wait_ms = forever, const Waiting& waiting = {});
     ~HistoryLock();
     HistoryLock(const HistoryLock&) = delete;
     HistoryLock& operator=(const HistoryLock&) = delete;
@@ -24,7 +30,8 @@ class HistoryLock {
     // True when another process held the lock for the whole wait.
     bool timed_out() const { return timed_out_; }
 
-    static constexpr unsigned default_wait_ms = 5000;
+    static constexpr unsigned forever = 0xFFFFFFFF;
+    static constexpr unsigned waiting_after_ms = 300;
 
   private:
     void* handle_ = nullptr;
@@ -33,5 +40,7 @@ class HistoryLock {
 
 // The lock file of a history file.
 std::string history_lock_path(const std::string& history);
+// What a launcher that waits for the lock shows in its status label.
+std::string history_lock_wait_text(const std::string& history);
 
 }  // namespace vq

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "main/history_temp.h"
+#include "support/codepage.h"
 #include "support/files.h"
 
 namespace vq {
@@ -13,7 +14,7 @@ std::string read_history_bytes(const std::string& path) {
     std::string bytes;
     switch (read_whole_file(path, bytes)) {
         case ReadResult::ok:
-            return bytes;
+            return file_text_as_ansi(std::move(bytes));
         case ReadResult::cannot_open:
             throw std::runtime_error("Cannot open file \"" + path + "\"");
         case ReadResult::cannot_read:

@@ -6,8 +6,8 @@
 
 namespace vq {
 
-// Reads the whole file; throws std::runtime_error when it exists but
-// cannot be read.
+// Reads the whole file, in the ANSI code page (file_text_as_ansi); throws
+// std::runtime_error when it exists but cannot be read.
 std::string read_history_bytes(const std::string& path);
 
 // Writes the bytes to a temporary file beside `path` (named after this

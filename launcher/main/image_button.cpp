@@ -4,6 +4,7 @@
 
 #include "main/dpi.h"
 #include "main/dpi_scale.h"
+#include "support/control_text.h"
 
 namespace vq {
 
@@ -108,9 +109,7 @@ COLORREF palette_colour(char c, bool* drawn) {
 }
 
 std::string caption_of(HWND button) {
-    char text[256] = "";
-    GetWindowTextA(button, text, sizeof text);
-    return text;
+    return control_text(button);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "main/form.h"
 #include "main/wide_window.h"
 #include "main/list_order.h"
+#include "support/control_text.h"
 #include "support/keys.h"
 #include "support/messages.h"
 
@@ -605,19 +606,19 @@ void TForm1::getexectext() {
 
 void TForm1::show_status(const std::string& text) {
     HWND label = item(ID_Label_stat);
-    SetWindowTextA(label, text.c_str());
+    set_control_text(label, text);
     UpdateWindow(label);
 }
 
 bool TForm1::showprogress(std::string_view format, const Args& args) {
-    SetWindowTextA(item(ID_Label_stat), sformat(format, args).c_str());
+    set_control_text(item(ID_Label_stat), sformat(format, args));
     process_pending_events();
     if (handle()) UpdateWindow(handle());
     return cancelled;
 }
 
 void TForm1::set_caption(const std::string& text) {
-    SetWindowTextA(handle(), text.c_str());
+    set_control_text(handle(), text);
 }
 
 void TForm1::show_control(int id) {
@@ -634,16 +635,11 @@ void TForm1::set_checked(int id, bool on) {
 }
 
 std::string TForm1::edit_text() const {
-    HWND edit = item(ID_Edit);
-    int n = GetWindowTextLengthA(edit);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(edit, s.data(), n + 1);
-    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return s;
+    return control_text(item(ID_Edit));
 }
 
 void TForm1::set_edit_text(const std::string& text) {
-    SetWindowTextA(item(ID_Edit), text.c_str());
+    set_control_text(item(ID_Edit), text);
 }
 
 void TForm1::set_edit_selection(int start, int length) {
@@ -655,12 +651,7 @@ int TForm1::item_count() const {
 }
 
 std::string TForm1::item_text(int index) const {
-    LRESULT n = list_send(LB_GETTEXTLEN, index, 0);
-    if (n == LB_ERR) return {};
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = list_send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
-    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return s;
+    return list_item_text(list_, index);
 }
 
 THistEntry* TForm1::item_entry(int index) const {

@@ -89,7 +89,9 @@ void startup(AppState& app) {
     if (!options.stuff.empty()) {
         // A -stuff run imports the captured history and ends, whether or
         // not the import went through.
-        const std::string failure = stuffhistory(options);
+        const std::string failure = stuffhistory(options, [&form, &options] {
+            form.show_status(history_lock_wait_text(options.history));
+        });
         if (!failure.empty()) {
             showusage(command_args(), "%s", {failure});
             form.cancelled = true;

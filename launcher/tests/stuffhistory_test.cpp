@@ -53,8 +53,63 @@ TEST_F(StuffHistory, LinesThatWereNotWrittenStayInTheCapturedFile) {
     testsupport::writeFile(options_.stuff, "one\r\ntwo\r\n");
     options_.history = "Z:\\dev\\full";
     EXPECT_EQ(vq::stuffhistory(options_), "");
-    EXPECT_EQ(boxes_.texts, (std::vector<std::string>(2, "hprintf result<>count failure")));
+    EXPECT_EQ(boxes_.texts, (std::vector<std::string>{"hprintf result<>count failure"}));
     EXPECT_EQ(testsupport::readFile(options_.stuff), "one\r\ntwo\r\n");
+}
+
+std::string utf16(const std::u16string& text, bool big_endian) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t u : text) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        bytes += big_endian ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return bytes;
+}
+
+// What real machines hand the import: a PowerShell redirect (UTF-16 with a
+// mark), a UTF-8 file with a mark, LF line ends, a history whose last line
+// an editor left open, zero bytes.  Every command arrives once, on a line
+// of its own, in the ANSI code page, and no zero byte is written.
+TEST_F(StuffHistory, CapturedFilesOfEveryKindKeepEveryCommand) {
+    if (GetACP() != 1252) GTEST_SKIP() << "needs ANSI 1252";
+    using namespace std::string_literals;
+    const struct {
+        const char* what;
+        std::string history;
+        std::string captured;
+        std::string after;
+    } cases[] = {
+        {"UTF-16 LE", "old\r\n", utf16(u"dir /w\r\ntype caf\u00E9.txt\r\nmake\r\n", false),
+         "old\r\ndir /w\r\ntype caf\xE9.txt\r\nmake\r\n"},
+        {"UTF-16 BE", "", utf16(u"one\ntwo", true), "one\r\ntwo\r\n"},
+        {"UTF-8", "old\r\n", "\xEF\xBB\xBFna\xC3\xAFve\r\n", "old\r\nna\xEFve\r\n"},
+        {"LF only", "old\r\n", "one\ntwo\nthree\n", "old\r\none\r\ntwo\r\nthree\r\n"},
+        {"open last line", "old\r\nhand edited", "one\r\ntwo\r\n", "old\r\nhand edited\r\none\r\ntwo\r\n"},
+        {"zero bytes", "old\r\n", "one\0\0\0two\r\n"s, "old\r\none\r\ntwo\r\n"},
+    };
+    for (const auto& c : cases) {
+        testsupport::writeFile(options_.history, c.history);
+        testsupport::writeFile(options_.stuff, c.captured);
+        EXPECT_EQ(vq::stuffhistory(options_), "") << c.what;
+        EXPECT_EQ(testsupport::readFile(options_.history), c.after) << c.what;
+        EXPECT_FALSE(testsupport::fileExists(options_.stuff)) << c.what;
+    }
+    EXPECT_TRUE(boxes_.texts.empty());
+}
+
+// A line with a letter the ANSI code page lacks is not imported: a box
+// says how many and shows the first; the captured file is kept.
+TEST_F(StuffHistory, LinesTheAnsiCodePageCannotHoldStayInTheCapturedFile) {
+    if (GetACP() != 1252) GTEST_SKIP() << "needs ANSI 1252";
+    testsupport::writeFile(options_.history, "old\r\n");
+    const std::string captured = utf16(u"dir\r\necho \u043B\u0435\r\nmake\r\ncd \u65E5\r\n", false);
+    testsupport::writeFile(options_.stuff, captured);
+    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ndir\r\nmake\r\n");
+    EXPECT_EQ(testsupport::readFile(options_.stuff), captured);
+    ASSERT_EQ(boxes_.texts.size(), 1u);
+    EXPECT_EQ(boxes_.texts[0].rfind("2 lines of \"" + options_.stuff + "\"", 0), 0u) << boxes_.texts[0];
+    EXPECT_NE(boxes_.texts[0].find("echo ??"), std::string::npos) << boxes_.texts[0];
 }
 
 // doskey wrote the captured file in the console's code page (OEM 437 here,

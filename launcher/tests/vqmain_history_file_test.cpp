@@ -30,9 +30,14 @@ TEST(HistoryFileText, LineEndsOfEveryKind) {
     EXPECT_TRUE(split("").empty());
 }
 
-TEST(HistoryFileText, NulEndsTheReadableText) {
-    EXPECT_EQ(split(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
-    EXPECT_TRUE(split(std::string("\0a", 2)).empty());
+// Zero bytes (a crash or a power loss can leave a block of them) end a line
+// and are dropped: the lines after them stay lines.
+TEST(HistoryFileText, ZeroBytesEndALineAndTheLinesAfterThemStay) {
+    using namespace std::string_literals;
+    EXPECT_EQ(split("a\r\nb\0c\r\nd"s), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(split("\0a"s), (Lines{"", "a"}));
+    EXPECT_EQ(split("one\r\n"s + std::string(512, '\0') + "two\r\nthree"), (Lines{"one", "", "two", "three"}));
+    EXPECT_EQ(split("x\0\0\0"s), (Lines{"x"}));
 }
 
 // Walking back from the last line gives the lines the forward split gives,
@@ -73,17 +78,21 @@ TEST(HistoryFileText, EveryLineEndsInCrLf) {
 TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
     // Shown alphabetically: the save still goes by age, oldest first.
     std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
-    EXPECT_EQ(vq::history_save_lines(items, 0, {}, " run me "),
+    EXPECT_EQ(vq::history_save_lines({}, items, 0, {}, " run me "),
               (Lines{"banana", "apple", "cherry", " run me "}));
-    EXPECT_EQ(vq::history_save_lines(items, 1, {}, ""), (Lines{"banana", "apple", "cherry", ""}));
+    EXPECT_EQ(vq::history_save_lines({}, items, 1, {}, ""), (Lines{"banana", "apple", "cherry", ""}));
     // Order 3 is oldest first already: it is written as shown, not sorted
     // again (these ages would sort the other way).
     std::vector<vq::ListItem> shown = {{"b", 3}, {"a", 7}};
-    EXPECT_EQ(vq::history_save_lines(shown, 3, {}, "c"), (Lines{"b", "a", "c"}));
+    EXPECT_EQ(vq::history_save_lines({}, shown, 3, {}, "c"), (Lines{"b", "a", "c"}));
     // What others added since the load goes between the list and the Edit
     // text.
-    EXPECT_EQ(vq::history_save_lines(items, 1, {"theirs 1", "theirs 2"}, "mine"),
+    EXPECT_EQ(vq::history_save_lines({}, items, 1, {"theirs 1", "theirs 2"}, "mine"),
               (Lines{"banana", "apple", "cherry", "theirs 1", "theirs 2", "mine"}));
+    // The older lines that a cancelled load never reached come first, as
+    // they stood, without empty ones.
+    EXPECT_EQ(vq::history_save_lines({"oldest", "", " older "}, items, 1, {}, "mine"),
+              (Lines{"oldest", " older ", "banana", "apple", "cherry", "mine"}));
 }
 
 TEST(HistoryAddedSinceLoad, OnlyLinesTheLoadDidNotSee) {
