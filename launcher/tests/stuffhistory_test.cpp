@@ -104,7 +104,15 @@ TEST_F(StuffHistory, LinesTheAnsiCodePageCannotHoldStayInTheCapturedFile) {
     testsupport::writeFile(options_.history, "old\r\n");
     const std::string captured = utf16(u"dir\r\necho \u043B\u0435\r\nmake\r\ncd \u65E5\r\n", false);
     testsupport::writeFile(options_.stuff, captured);
+    // The box waits for the user with the lock let go.
+    bool lock_free = false;
+    vq::set_message_box_hook([&](const std::string& text, const std::string&, unsigned) {
+        lock_free = vq::HistoryLock(options_.history, 0).held();
+        boxes_.texts.push_back(text);
+        return IDOK;
+    });
     EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_TRUE(lock_free);
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ndir\r\nmake\r\n");
     EXPECT_EQ(testsupport::readFile(options_.stuff), captured);
     ASSERT_EQ(boxes_.texts.size(), 1u);

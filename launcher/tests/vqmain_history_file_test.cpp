@@ -144,3 +144,18 @@ TEST(HistoryStore, MissingDirectoryFails) {
     EXPECT_FALSE(file_exists(dir.file("vq.txt")));
     EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
 }
+
+// A history an editor saved with a byte-order mark is read in the ANSI code
+// page (and the next save writes it so).
+TEST(HistoryStore, MarkedFilesAreReadInTheAnsiCodePage) {
+    if (GetACP() != 1252) GTEST_SKIP() << "needs ANSI 1252";
+    using namespace std::string_literals;
+    testsupport::TempDir dir;
+    const std::string path = dir.file("vq.txt");
+    for (const std::string& bytes : {"\xFF\xFE" "d\0i\0r\0\r\0\n\0c\0a\0f\0\xE9\0"s,
+                                     "\xFE\xFF\0d\0i\0r\0\r\0\n\0c\0a\0f\0\xE9"s,
+                                     "\xEF\xBB\xBF" "dir\r\ncaf\xC3\xA9"s}) {
+        testsupport::writeFile(path, bytes);
+        EXPECT_EQ(vq::read_history_bytes(path), "dir\r\ncaf\xE9") << testing::PrintToString(bytes);
+    }
+}
