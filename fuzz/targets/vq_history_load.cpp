@@ -21,9 +21,9 @@
 #include <string_view>
 #include <vector>
 
-#include "main/history_build.h"
-#include "main/history_file.h"
-#include "main/locale_key.h"
+#include "history/history_build.h"
+#include "history/history_format.h"
+#include "history/locale_key.h"
 #include "support/textlist.h"
 #include "support/textops.h"
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "code/import_lines.h"
-#include "main/history_store.h"
+#include "history/history_store.h"
+#include "history/import_lines.h"
 #include "support/codepage.h"
 #include "support/filehandle.h"
 #include "support/files.h"
@@ -72,7 +72,8 @@ bool write_all(FileHandle handle, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
         DWORD wrote = 0;
-        if (!WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data(), chunk, &wrote, nullptr) || wrote != chunk)
+        if (!WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data(), chunk, &wrote, nullptr) ||
+            wrote != chunk)
             return false;
         bytes.remove_prefix(chunk);
     }
@@ -81,24 +82,25 @@ bool write_all(FileHandle handle, std::string_view bytes) {
 
 }  // namespace
 
-std::string stuffhistory(const Options& options, const HistoryLock::Waiting& waiting) {
+std::string stuffhistory(const std::string& stuff, const std::string& history_path, bool bug,
+                         const HistoryLock::Waiting& waiting) {
     std::string bytes;
-    if (read_whole_file(options.stuff, bytes) != ReadResult::ok)
-        return sformat("Couldn't open \"%s\" for read", {options.stuff});
+    if (read_whole_file(stuff, bytes) != ReadResult::ok)
+        return sformat("Couldn't open \"%s\" for read", {stuff});
     const CapturedLines captured = captured_lines(bytes);
 
     std::string outcome;
     bool written = true;
     {
         // A launcher saving meanwhile would move its copy over these lines.
-        HistoryLock lock(options.history, HistoryLock::forever, waiting);
-        if (lock.held()) remove_stale_temps(options.history);
-        FileHandle history = open_or_create(options.history);
+        HistoryLock lock(history_path, HistoryLock::forever, waiting);
+        if (lock.held()) remove_stale_temps(history_path);
+        FileHandle history = open_or_create(history_path);
         std::string last;
         if (history < 0) {
-            outcome = sformat("Couldn't open \"%s\" for append or create", {options.history});
+            outcome = sformat("Couldn't open \"%s\" for append or create", {history_path});
         } else if (!seek_to_end(history, last)) {
-            outcome = sformat("Couldn't seek to end of \"%s\"", {options.history});
+            outcome = sformat("Couldn't seek to end of \"%s\"", {history_path});
         } else if (!captured.text.empty()) {
             written = write_all(history, std::string(line_end_before_append(last)) + captured.text);
         }
@@ -107,11 +109,12 @@ std::string stuffhistory(const Options& options, const HistoryLock::Waiting& wai
     // The boxes wait for the user only now that the others may go on.
     if (!written) errorf("hprintf result<>count failure");
     if (captured.unconvertible > 0)
-        errorf("%d lines of \"%s\" hold letters that the ANSI code page lacks: they were not imported, and "
-               "the file is kept.  The first:\r\n%s",
-               {captured.unconvertible, options.stuff, captured.first_unconvertible});
+        errorf(
+            "%d lines of \"%s\" hold letters that the ANSI code page lacks: they were not imported, and "
+            "the file is kept.  The first:\r\n%s",
+            {captured.unconvertible, stuff, captured.first_unconvertible});
     // What did not reach the history stays in the captured file.
-    if (outcome.empty() && written && captured.unconvertible == 0 && !options.bug) delete_file(options.stuff);
+    if (outcome.empty() && written && captured.unconvertible == 0 && !bug) delete_file(stuff);
     return outcome;
 }
 

@@ -5,10 +5,10 @@
 #include <windowsx.h>
 
 #include "gui/template_command.h"
-#include "main/anchors.h"
-#include "main/dialog_keys.h"
 #include "support/control_text.h"
 #include "support/messages.h"
+#include "window/anchors.h"
+#include "window/dialog_keys.h"
 
 namespace vq {
 

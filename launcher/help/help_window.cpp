@@ -4,12 +4,12 @@
 #include <richedit.h>
 #include <windowsx.h>
 
-#include "main/dialog_keys.h"
-#include "main/dpi_scale.h"
+#include "support/control_text.h"
 #include "support/files.h"
 #include "support/format.h"
-#include "support/control_text.h"
 #include "support/messages.h"
+#include "window/dialog_keys.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 

@@ -5,7 +5,7 @@
 // TForm1 (main_window.h); this file holds the button's picture.
 #pragma once
 
-#include "main/image_button.h"
+#include "window/image_button.h"
 
 namespace vq {
 

@@ -1,10 +1,11 @@
 #include "main/history_list.h"
 
+#include "history/history_build.h"
+#include "history/history_lock.h"
+#include "history/history_store.h"
+#include "history/locale_key.h"
 #include "main/form.h"
-#include "main/history_build.h"
-#include "main/history_lock.h"
-#include "main/history_store.h"
-#include "main/locale_key.h"
+#include "support/atomic_file.h"
 #include "support/files.h"
 
 namespace vq {
@@ -60,9 +61,8 @@ bool HistoryList::save_merged(TForm1& form, const Options& options) {
     // move would be lost: they wait for one another here.  For the
     // lock they wait as long as it takes, saying so; only where no lock
     // can be had at all does the save go on without one.
-    HistoryLock lock(options.history, HistoryLock::forever, [&] {
-        form.show_status(history_lock_wait_text(options.history));
-    });
+    HistoryLock lock(options.history, HistoryLock::forever,
+                     [&] { form.show_status(history_lock_wait_text(options.history)); });
     if (lock.held()) remove_stale_temps(options.history);
     std::vector<std::string> added;
     if (file_exists(options.history)) {
@@ -76,7 +76,7 @@ bool HistoryList::save_merged(TForm1& form, const Options& options) {
     }
     const std::string bytes = join_history_lines(history_save_lines(
         split_history_views(unreached_), form.list_items(), form.listorder, added, form.edit_text()));
-    return replace_history_file(options.history, bytes);
+    return replace_file(options.history, bytes);
 }
 
 }  // namespace vq

@@ -5,17 +5,18 @@
 
 #include <exception>
 
-#include "main/dpi_scale.h"
 #include "main/edit_keys.h"
 #include "main/exec_text.h"
 #include "main/favorites.h"
 #include "main/find_back.h"
 #include "main/form.h"
-#include "main/wide_window.h"
 #include "main/list_order.h"
+#include "main/resource.h"
+#include "main/wide_window.h"
 #include "support/control_text.h"
 #include "support/keys.h"
 #include "support/messages.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -58,7 +59,7 @@ TForm1::TForm1(Owner& owner, Options& options)
 
 bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
-                                  kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
+                                  kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, IDI_VQ}))
         return false;
     if (!create_form_controls(handle(), instance)) return false;
     fonts_.make(dpi());

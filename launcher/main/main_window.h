@@ -14,16 +14,16 @@
 #include <utility>
 #include <vector>
 
+#include "history/history_format.h"
 #include "main/form_controls.h"
 #include "main/hist_entry.h"
-#include "main/history_file.h"
-#include "main/image_button.h"
-#include "main/window.h"
 #include "options/options.h"
 #include "playvolume/play_volume.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
+#include "window/image_button.h"
+#include "window/window.h"
 
 namespace vq {
 

@@ -2,14 +2,14 @@
 
 #include "code/stuffhistory.h"
 #include "code/usage.h"
+#include "history/history_lock.h"
+#include "history/history_store.h"
 #include "main/app_state.h"
-#include "main/dpi_scale.h"
 #include "main/form.h"
-#include "main/history_lock.h"
-#include "main/history_store.h"
 #include "options/parseargs.h"
 #include "playvolume/play_volume.h"
 #include "support/files.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -31,18 +31,6 @@ void show_reduced(TForm1& form) {
     SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, form.dpi()),
                  SWP_NOMOVE | SWP_NOZORDER);
     form.apply_anchors();
-}
-
-// What saves that were killed left beside the history goes at the next
-// start, even when this run saves nothing.  A launcher that holds the lock
-// now is saving, and cleans up itself.
-void remove_leftover_temps(const std::string& history) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((history + ".*new~").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return;
-    FindClose(find);
-    HistoryLock lock(history, 0);
-    if (lock.held()) remove_stale_temps(history);
 }
 
 }  // namespace
@@ -89,7 +77,7 @@ void startup(AppState& app) {
     if (!options.stuff.empty()) {
         // A -stuff run imports the captured history and ends, whether or
         // not the import went through.
-        const std::string failure = stuffhistory(options, [&form, &options] {
+        const std::string failure = stuffhistory(options.stuff, options.history, options.bug, [&form, &options] {
             form.show_status(history_lock_wait_text(options.history));
         });
         if (!failure.empty()) {

@@ -27,8 +27,8 @@ std::string from_wide(UINT codepage, std::wstring_view wide, bool* exact = nullp
                                       nullptr, used);
     std::string text(static_cast<size_t>(n > 0 ? n : 0), '\0');
     if (n > 0)
-        WideCharToMultiByte(codepage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
-                            used);
+        WideCharToMultiByte(codepage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n,
+                            nullptr, used);
     if (exact) *exact = n > 0 && !defaulted;
     return text;
 }

@@ -10,8 +10,7 @@ std::string control_text(HWND control) {
     const LRESULT n = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
     if (n <= 0) return {};
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    const LRESULT got =
-        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? std::min(static_cast<size_t>(got), text.size() - 1) : 0);
     return wide_to_ansi(text);
 }

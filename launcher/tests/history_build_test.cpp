@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "main/history_build.h"
-#include "main/locale_key.h"
+#include "history/history_build.h"
+#include "history/locale_key.h"
 
 namespace {
 

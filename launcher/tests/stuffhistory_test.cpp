@@ -8,7 +8,8 @@
 #include <future>
 
 #include "code/stuffhistory.h"
-#include "main/history_lock.h"
+#include "history/history_lock.h"
+#include "options/options.h"
 #include "box_texts.h"
 #include "testsupport.h"
 
@@ -23,6 +24,8 @@ class StuffHistory : public ::testing::Test {
         options_.history = dir_.file("vq.txt");
     }
 
+    std::string import() { return vq::stuffhistory(options_.stuff, options_.history, options_.bug); }
+
     testsupport::TempDir dir_;
     Options options_;
     BoxTexts boxes_;
@@ -32,7 +35,7 @@ TEST_F(StuffHistory, AppendsTheLinesAndDeletesTheCapturedFile) {
     testsupport::writeFile(options_.history, "old\r\n");
     const std::string longLine(1200, 'q');
     testsupport::writeFile(options_.stuff, "dir /w\r\n;comment\r\n\r\n  indented\n\r" + longLine + "\rlast");
-    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(import(), "");
     EXPECT_EQ(testsupport::readFile(options_.history),
               "old\r\ndir /w\r\n  indented\r\n" + std::string(500, 'q') + "\r\n" + std::string(500, 'q') +
                   "\r\n" + std::string(200, 'q') + "\r\nlast\r\n");
@@ -43,7 +46,7 @@ TEST_F(StuffHistory, AppendsTheLinesAndDeletesTheCapturedFile) {
 TEST_F(StuffHistory, CreatesAMissingHistoryAndKeepsTheCapturedFileWithBug) {
     testsupport::writeFile(options_.stuff, "make\r\n");
     options_.bug = true;
-    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(import(), "");
     EXPECT_EQ(testsupport::readFile(options_.history), "make\r\n");
     EXPECT_TRUE(testsupport::fileExists(options_.stuff));
 }
@@ -52,7 +55,7 @@ TEST_F(StuffHistory, CreatesAMissingHistoryAndKeepsTheCapturedFileWithBug) {
 TEST_F(StuffHistory, LinesThatWereNotWrittenStayInTheCapturedFile) {
     testsupport::writeFile(options_.stuff, "one\r\ntwo\r\n");
     options_.history = "Z:\\dev\\full";
-    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(import(), "");
     EXPECT_EQ(boxes_.texts, (std::vector<std::string>{"hprintf result<>count failure"}));
     EXPECT_EQ(testsupport::readFile(options_.stuff), "one\r\ntwo\r\n");
 }
@@ -90,7 +93,7 @@ TEST_F(StuffHistory, CapturedFilesOfEveryKindKeepEveryCommand) {
     for (const auto& c : cases) {
         testsupport::writeFile(options_.history, c.history);
         testsupport::writeFile(options_.stuff, c.captured);
-        EXPECT_EQ(vq::stuffhistory(options_), "") << c.what;
+        EXPECT_EQ(import(), "") << c.what;
         EXPECT_EQ(testsupport::readFile(options_.history), c.after) << c.what;
         EXPECT_FALSE(testsupport::fileExists(options_.stuff)) << c.what;
     }
@@ -111,7 +114,7 @@ TEST_F(StuffHistory, LinesTheAnsiCodePageCannotHoldStayInTheCapturedFile) {
         boxes_.texts.push_back(text);
         return IDOK;
     });
-    EXPECT_EQ(vq::stuffhistory(options_), "");
+    EXPECT_EQ(import(), "");
     EXPECT_TRUE(lock_free);
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ndir\r\nmake\r\n");
     EXPECT_EQ(testsupport::readFile(options_.stuff), captured);
@@ -126,8 +129,9 @@ TEST_F(StuffHistory, CapturedLinesAreTurnedIntoTheAnsiCodePage) {
     if (GetACP() != 1252 || GetOEMCP() != 437) GTEST_SKIP() << "needs ANSI 1252 and OEM 437";
     testsupport::writeFile(options_.history, "old\r\n");
     testsupport::writeFile(options_.stuff, "type caf\x82.txt\r\ncd \\ \x8e\x99\x9a\r\nplain\r\n");
-    EXPECT_EQ(vq::stuffhistory(options_), "");
-    EXPECT_EQ(testsupport::readFile(options_.history), "old\r\ntype caf\xe9.txt\r\ncd \\ \xc4\xd6\xdc\r\nplain\r\n");
+    EXPECT_EQ(import(), "");
+    EXPECT_EQ(testsupport::readFile(options_.history),
+              "old\r\ntype caf\xe9.txt\r\ncd \\ \xc4\xd6\xdc\r\nplain\r\n");
 }
 
 // A launcher that saves holds the history lock from its read to its move;
@@ -137,22 +141,22 @@ TEST_F(StuffHistory, TheImportWaitsForASaveInProgress) {
     testsupport::writeFile(options_.stuff, "make all\r\n");
     auto* lock = new vq::HistoryLock(options_.history);
     ASSERT_TRUE(lock->held());
-    auto import = std::async(std::launch::async, [this] { return vq::stuffhistory(options_); });
+    auto pending = std::async(std::launch::async, [this] { return import(); });
     Sleep(300);
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\n");
-    EXPECT_EQ(import.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    EXPECT_EQ(pending.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     delete lock;
-    ASSERT_EQ(import.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-    EXPECT_EQ(import.get(), "");
+    ASSERT_EQ(pending.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(pending.get(), "");
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n");
     EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(options_.history)));
 }
 
 TEST_F(StuffHistory, FilesThatCannotBeOpenedAreReported) {
-    EXPECT_EQ(vq::stuffhistory(options_), "Couldn't open \"" + options_.stuff + "\" for read");
+    EXPECT_EQ(import(), "Couldn't open \"" + options_.stuff + "\" for read");
     testsupport::writeFile(options_.stuff, "make\r\n");
     options_.history = dir_.mkdir("a directory");
-    EXPECT_EQ(vq::stuffhistory(options_), "Couldn't open \"" + options_.history + "\" for append or create");
+    EXPECT_EQ(import(), "Couldn't open \"" + options_.history + "\" for append or create");
     EXPECT_TRUE(testsupport::fileExists(options_.stuff));
 }
 

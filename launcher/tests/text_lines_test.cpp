@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "code/import_lines.h"
+#include "history/import_lines.h"
 #include "support/text_encoding.h"
 #include "support/text_lines.h"
 
@@ -47,8 +47,12 @@ TEST(ByteOrderMark, MarksAndUnits) {
         vq::TextEncoding encoding;
         size_t length;
     } cases[] = {
-        {"\xEF\xBB\xBF" "dir", vq::TextEncoding::utf8, 3},
-        {"\xFF\xFE" "d\0"s, vq::TextEncoding::utf16le, 2},
+        {"\xEF\xBB\xBF"
+         "dir",
+         vq::TextEncoding::utf8, 3},
+        {"\xFF\xFE"
+         "d\0"s,
+         vq::TextEncoding::utf16le, 2},
         {"\xFE\xFF\0d"s, vq::TextEncoding::utf16be, 2},
         {"dir", vq::TextEncoding::code_page, 0},
         {"\xFF", vq::TextEncoding::code_page, 0},
@@ -66,9 +70,8 @@ TEST(ByteOrderMark, MarksAndUnits) {
 
 TEST(ImportLines, SkipsEmptyAndCommentLinesAndCutsLongOnes) {
     std::string out = "kept\r\n";
-    vq::append_import_lines("dir /w\r\n;comment\r\n\r\n  indented\nlf only\n\0\0last"s + "\r" +
-                                std::string(600, 'q'),
-                            out);
+    vq::append_import_lines(
+        "dir /w\r\n;comment\r\n\r\n  indented\nlf only\n\0\0last"s + "\r" + std::string(600, 'q'), out);
     EXPECT_EQ(out, "kept\r\ndir /w\r\n  indented\r\nlf only\r\nlast\r\n" + std::string(500, 'q') + "\r\n" +
                        std::string(100, 'q') + "\r\n");
 }

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "harness.h"
+#include "history/history_lock.h"
 #include "main/form.h"
-#include "main/history_lock.h"
 #include "testsupport.h"
 
 using vqtest::Vq;
@@ -103,7 +103,8 @@ TEST(VqRealFiles, LongLinesStartPickRunSaveAndStartAgain) {
         ASSERT_TRUE(vqtest::waitFor([&] { return text_length(main.item(vq::ID_Edit)) == length; })) << length;
         PostMessageA(main.item(vq::ID_Edit).handle(), WM_KEYDOWN, VK_RETURN, 1);
         EXPECT_EQ(vq.waitExit(), 0) << length;
-        EXPECT_NE(testsupport::readFile(vq.root() + "\\ran.txt").find(line.substr(4)), std::string::npos) << length;
+        EXPECT_NE(testsupport::readFile(vq.root() + "\\ran.txt").find(line.substr(4)), std::string::npos)
+            << length;
         const std::string saved = vq.readDataFile("vq.txt");
         EXPECT_EQ(saved, "older command\r\n" + line + "\r\n" + line + "\r\n") << length;
 
@@ -147,14 +148,22 @@ TEST(VqRealFiles, ImportsKeepEveryLineAndEveryCommand) {
         std::string captured;
         std::vector<std::string> commands;
     } cases[] = {
-        {"UTF-16", "echo old one\r\necho old two\r\n", utf16, {"make all", "copy a.txt b.txt", "ping localhost"}},
-        {"open last line", "echo old one\r\necho old two", "make clean\r\nmake test\r\n", {"make clean", "make test"}},
-        {"LF only", "echo old one\r\necho old two\r\n", "nmake one\nnmake two\nnmake three\n",
+        {"UTF-16",
+         "echo old one\r\necho old two\r\n",
+         utf16,
+         {"make all", "copy a.txt b.txt", "ping localhost"}},
+        {"open last line",
+         "echo old one\r\necho old two",
+         "make clean\r\nmake test\r\n",
+         {"make clean", "make test"}},
+        {"LF only",
+         "echo old one\r\necho old two\r\n",
+         "nmake one\nnmake two\nnmake three\n",
          {"nmake one", "nmake two", "nmake three"}},
     };
     for (const auto& c : cases) {
         vqtest::Setup import = launcher(c.history);
-        import.workFiles = {{"captured.txt", c.captured}};
+        import.workFiles = {{ "captured.txt", c.captured }};
         Vq stuff({"-stuff", "captured.txt"}, import);
         EXPECT_EQ(stuff.waitExit(), 0) << c.what;
         const std::string after_import = stuff.readDataFile("vq.txt");

@@ -5,8 +5,9 @@
 
 #include <memory>
 
-#include "main/history_file.h"
-#include "main/history_store.h"
+#include "history/history_format.h"
+#include "history/history_store.h"
+#include "support/atomic_file.h"
 #include "support/files.h"
 #include "testsupport.h"
 
@@ -112,9 +113,9 @@ TEST(HistoryAddedSinceLoad, OnlyLinesTheLoadDidNotSee) {
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {
     testsupport::TempDir dir;
     const std::string path = dir.file("vq.txt");
-    ASSERT_TRUE(vq::replace_history_file(path, "one\r\n"));
+    ASSERT_TRUE(vq::replace_file(path, "one\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "one\r\n");
-    ASSERT_TRUE(vq::replace_history_file(path, "two\r\nthree\r\n"));
+    ASSERT_TRUE(vq::replace_file(path, "two\r\nthree\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "two\r\nthree\r\n");
     EXPECT_EQ(vq::read_history_bytes(path), "two\r\nthree\r\n");
     WIN32_FIND_DATAA fd;
@@ -132,7 +133,7 @@ TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
     testsupport::TempDir dir;
     const std::string path = dir.write("vq.txt", "keep me\r\n");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(vq::replace_history_file(path, "lost\r\n"));
+    EXPECT_FALSE(vq::replace_file(path, "lost\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "keep me\r\n");
     EXPECT_FALSE(testsupport::fileExists(path + ".new~"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -140,7 +141,7 @@ TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
 
 TEST(HistoryStore, MissingDirectoryFails) {
     testsupport::TempDir dir;
-    EXPECT_FALSE(vq::replace_history_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
+    EXPECT_FALSE(vq::replace_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
     EXPECT_FALSE(file_exists(dir.file("vq.txt")));
     EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
 }

@@ -1,14 +1,13 @@
-#include "main/window.h"
+#include "window/window.h"
 
 #include <windowsx.h>
 
 #include <exception>
 #include <string>
 
-#include "main/dpi.h"
-#include "main/dpi_scale.h"
-#include "main/resource.h"
 #include "support/messages.h"
+#include "window/dpi.h"
+#include "window/dpi_scale.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -21,8 +20,8 @@ bool Window::create_window(HINSTANCE instance, const Shape& shape) {
     wc.lpfnWndProc = window_proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    if (shape.app_icon) {
-        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VQ));
+    if (shape.icon) {
+        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(shape.icon));
         if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     }
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

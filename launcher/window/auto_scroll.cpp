@@ -1,7 +1,7 @@
-#include "main/auto_scroll.h"
+#include "window/auto_scroll.h"
 
-#include "main/anchors.h"
-#include "main/dpi.h"
+#include "window/anchors.h"
+#include "window/dpi.h"
 
 namespace vq {
 

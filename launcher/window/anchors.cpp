@@ -1,6 +1,6 @@
-#include "main/anchors.h"
+#include "window/anchors.h"
 
-#include "main/dpi_scale.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 

@@ -1,4 +1,4 @@
-#include "main/history_lock.h"
+#include "history/history_lock.h"
 
 #include <windows.h>
 

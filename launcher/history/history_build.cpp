@@ -1,10 +1,10 @@
-#include "main/history_build.h"
+#include "history/history_build.h"
 
 #include <algorithm>
 #include <memory>
 #include <string_view>
 
-#include "main/history_file.h"
+#include "history/history_format.h"
 #include "support/textops.h"
 
 namespace vq {

@@ -29,7 +29,7 @@ class Window {
         DWORD style;
         int client_width, client_height;
         int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
-        bool app_icon = false;
+        int icon = 0;  // the program's icon resource; 0: none
     };
 
     Window() = default;

@@ -1,4 +1,4 @@
-#include "main/dpi_scale.h"
+#include "window/dpi_scale.h"
 
 #include <cstdint>
 

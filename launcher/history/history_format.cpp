@@ -1,4 +1,4 @@
-#include "main/history_file.h"
+#include "history/history_format.h"
 
 #include <algorithm>
 #include <unordered_set>

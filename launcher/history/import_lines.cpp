@@ -1,4 +1,4 @@
-#include "code/import_lines.h"
+#include "history/import_lines.h"
 
 #include "support/text_lines.h"
 

@@ -1,4 +1,4 @@
-#include "main/history_temp.h"
+#include "support/temp_files.h"
 
 #include <cctype>
 
@@ -18,15 +18,19 @@ bool same_ascii_case(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string history_temp_path(const std::string& history, uint32_t pid) {
-    return history + "." + std::to_string(pid) + std::string(temp_suffix);
+std::string temp_path_beside(const std::string& path, uint32_t pid) {
+    return path + "." + std::to_string(pid) + std::string(temp_suffix);
+}
+
+std::string temp_files_pattern(const std::string& path) {
+    return path + ".*" + std::string(temp_suffix.substr(1));
 }
 
 std::string legacy_temp_name(std::string_view history_name) {
     return std::string(history_name) + std::string(temp_suffix);
 }
 
-std::optional<uint32_t> history_temp_owner(std::string_view history_name, std::string_view file_name) {
+std::optional<uint32_t> temp_file_owner(std::string_view history_name, std::string_view file_name) {
     // File names compare without regard to case, as the file system does.
     if (history_name.empty() || file_name.size() < history_name.size() + 1 + 1 + temp_suffix.size())
         return std::nullopt;

@@ -1,12 +1,13 @@
-#include "main/history_store.h"
+#include "history/history_store.h"
 
 #include <windows.h>
 
 #include <stdexcept>
 
-#include "main/history_temp.h"
+#include "history/history_lock.h"
 #include "support/codepage.h"
 #include "support/files.h"
+#include "support/temp_files.h"
 
 namespace vq {
 
@@ -21,31 +22,6 @@ std::string read_history_bytes(const std::string& path) {
             break;
     }
     throw std::runtime_error("Cannot read file \"" + path + "\"");
-}
-
-bool replace_history_file(const std::string& path, const std::string& bytes) {
-    const DWORD attrs = GetFileAttributesA(path.c_str());
-    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return false;
-    const std::string temp = history_temp_path(path, GetCurrentProcessId());
-    HANDLE h =
-        CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(bytes.size() - done > (1u << 20) ? (1u << 20) : bytes.size() - done);
-        DWORD wrote = 0;
-        ok = WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
-        done += wrote;
-    }
-    ok = FlushFileBuffers(h) && ok;
-    ok = CloseHandle(h) && ok;
-    if (ok)
-        ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileA(temp.c_str());
-    return ok;
 }
 
 namespace {
@@ -74,17 +50,27 @@ int remove_stale_temps(const std::string& path) {
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         const std::string found = data.cFileName;
         bool stale = false;
-        if (const auto owner = history_temp_owner(name, found))
+        if (const auto owner = temp_file_owner(name, found))
             stale = *owner != GetCurrentProcessId() && !process_alive(*owner);
         else
             // An older build names its file without its process; one that is
             // still being written is open and cannot be deleted.
-            stale = CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found.c_str(), -1, legacy.c_str(), -1) ==
-                    CSTR_EQUAL;
+            stale = CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found.c_str(), -1, legacy.c_str(),
+                                   -1) == CSTR_EQUAL;
         if (stale && DeleteFileA((dir + found).c_str())) ++removed;
     } while (FindNextFileA(find, &data));
     FindClose(find);
     return removed;
+}
+
+void remove_leftover_temps(const std::string& history) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(temp_files_pattern(history).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    FindClose(find);
+    // A launcher that holds the lock now is saving, and cleans up itself.
+    HistoryLock lock(history, 0);
+    if (lock.held()) remove_stale_temps(history);
 }
 
 }  // namespace vq

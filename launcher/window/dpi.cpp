@@ -1,4 +1,4 @@
-#include "main/dpi.h"
+#include "window/dpi.h"
 
 namespace vq {
 

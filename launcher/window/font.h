@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "main/dpi_scale.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 

@@ -1,8 +1,7 @@
-#include "main/dialog_keys.h"
+#include "window/dialog_keys.h"
 
 #include <cstring>
 
-#include "main/form.h"
 #include "support/control_text.h"
 
 namespace vq {
@@ -43,10 +42,10 @@ void press(HWND window, HWND button) {
 
 // An arrow key on an item of a radio group checks the next item (Down,
 // Right) or the one before (Up, Left) of the same group, going round.
-bool step_radio(HWND form, bool forward) {
+bool step_radio(HWND form, std::span<const ControlDef> controls, bool forward) {
     const int focus = GetDlgCtrlID(GetFocus());
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const size_t n = controls.size();
+    const ControlDef* defs = controls.data();
     size_t at = 0;
     while (at < n && defs[at].id != focus) ++at;
     if (at == n || defs[at].kind != ControlKind::RadioButton) return false;
@@ -71,7 +70,7 @@ void walk_tab_order(HWND window, bool back) {
     }
 }
 
-bool on_key_down(HWND form, WPARAM key) {
+bool on_key_down(HWND form, std::span<const ControlDef> controls, WPARAM key) {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     switch (key) {
         case VK_TAB:
@@ -79,7 +78,7 @@ bool on_key_down(HWND form, WPARAM key) {
             walk_tab_order(form, shift);
             return true;
         case VK_ESCAPE:
-            SendMessageA(GetDlgItem(form, ID_BitBtn_cancel), BM_CLICK, 0, 0);
+            SendMessageA(GetDlgItem(form, IDCANCEL), BM_CLICK, 0, 0);
             return true;
         case VK_RETURN: {
             // Enter presses a focused push button; a check box keeps its state.
@@ -90,20 +89,19 @@ bool on_key_down(HWND form, WPARAM key) {
         }
         case VK_UP:
         case VK_LEFT:
-            return step_radio(form, false);
+            return step_radio(form, controls, false);
         case VK_DOWN:
         case VK_RIGHT:
-            return step_radio(form, true);
+            return step_radio(form, controls, true);
         default:
             return false;
     }
 }
 
-bool on_alt_letter(HWND form, WPARAM letter) {
+bool on_alt_letter(HWND form, std::span<const ControlDef> controls, WPARAM letter) {
     const char want = upper_char(static_cast<char>(letter & 0xFF));
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
-    for (size_t i = 0; i < n; ++i) {
+    const ControlDef* defs = controls.data();
+    for (size_t i = 0; i < controls.size(); ++i) {
         HWND c = GetDlgItem(form, defs[i].id);
         if (!c || !IsWindowVisible(c) || !IsWindowEnabled(c)) continue;
         if (mnemonic_of(defs[i].caption) != want) continue;
@@ -122,10 +120,10 @@ bool on_alt_letter(HWND form, WPARAM letter) {
 
 }  // namespace
 
-bool route_dialog_key(HWND form, const MSG& msg) {
+bool route_dialog_key(HWND form, std::span<const ControlDef> controls, const MSG& msg) {
     if (!form || (msg.hwnd != form && !IsChild(form, msg.hwnd))) return false;
-    if (msg.message == WM_KEYDOWN) return on_key_down(form, msg.wParam);
-    if (msg.message == WM_SYSCHAR) return on_alt_letter(form, msg.wParam);
+    if (msg.message == WM_KEYDOWN) return on_key_down(form, controls, msg.wParam);
+    if (msg.message == WM_SYSCHAR) return on_alt_letter(form, controls, msg.wParam);
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "main/locale_key.h"
+#include "history/locale_key.h"
 
 #include <windows.h>
 

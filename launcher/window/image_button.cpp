@@ -1,10 +1,10 @@
-#include "main/image_button.h"
+#include "window/image_button.h"
 
 #include <string>
 
-#include "main/dpi.h"
-#include "main/dpi_scale.h"
 #include "support/control_text.h"
+#include "window/dpi.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
