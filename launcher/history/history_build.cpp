@@ -74,23 +74,6 @@ class KeySet {
     size_t count_ = 0;
 };
 
-// The lines of a vector, newest first, as HistoryLinesBackward gives those
-// of the file's bytes.
-class VectorLinesBackward {
-  public:
-    explicit VectorLinesBackward(const std::vector<std::string_view>& lines)
-        : lines_(lines), next_(lines.size()) {}
-    bool prev(std::string_view& line) {
-        if (next_ == 0) return false;
-        line = lines_[--next_];
-        return true;
-    }
-
-  private:
-    const std::vector<std::string_view>& lines_;
-    size_t next_;
-};
-
 // The steps (cut to 4 x max, delete words, keep the last of each repeat,
 // prune short lines, keep the newest max, walk newest first) all decide
 // about a line from the line itself and the lines newer than it.  So one
@@ -159,18 +142,6 @@ std::vector<std::string_view> build_views(Lines& lines, size_t most_lines,
 }
 
 }  // namespace
-
-std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
-                                         const std::vector<std::string>& deletes, const LoadSettings& s,
-                                         TextKeyInto key, const AddingProgress& progress) {
-    VectorLinesBackward source(lines);
-    const std::vector<std::string_view> texts = build_views(source, lines.size(), deletes, s, key, progress);
-    std::vector<HistEntryData> entries;
-    entries.reserve(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i)
-        entries.push_back({std::string(texts[i]), static_cast<int32_t>(i)});
-    return entries;
-}
 
 std::vector<std::string_view> build_history_views(std::string_view bytes,
                                                   const std::vector<std::string>& deletes,

@@ -16,11 +16,6 @@ namespace vq {
 // are "the same command" when their keys are equal.
 using TextKeyInto = void (*)(std::string_view text, std::string& key);
 
-struct HistEntryData {
-    std::string text;
-    int32_t age;
-};
-
 struct LoadSettings {
     int32_t max = 400;
     int32_t length = 10;
@@ -32,8 +27,9 @@ struct LoadSettings {
 // when the user cancelled, which stops the walk before that entry.
 using AddingProgress = std::function<bool(int32_t loadcount)>;
 
-// The whole cleaning of the file's lines (oldest first) into the entries
-// of the list (newest first, ages 0, 1, 2, ...):
+// The whole cleaning of the history file's lines (oldest first) into the
+// entries of the list (newest first, ages 0, 1, 2, ...), straight from the
+// file's bytes (split as split_history_views does):
 //  - only the newest 4 x max lines take part;
 //  - lines equal to a delete word go;
 //  - of repeated texts only the newest occurrence stays, in its own case;
@@ -43,18 +39,12 @@ using AddingProgress = std::function<bool(int32_t loadcount)>;
 //  - the newest `max` of the remaining lines are walked newest first, and a
 //    text that trimming made equal to a newer one is skipped;
 //  - every 256th added entry reports progress first (see AddingProgress).
-// Runs in time near-linear in the number of lines.
-std::vector<HistEntryData> build_history(const std::vector<std::string_view>& lines,
-                                         const std::vector<std::string>& deletes,
-                                         const LoadSettings& settings, TextKeyInto key,
-                                         const AddingProgress& progress);
-
-// The same cleaning straight from the history file's bytes (split as
-// split_history_views does), walking back from the newest line only as far
-// as the list needs.  The texts are views into `bytes`, newest first; an
-// entry's age is its position.  When the user cancels, `unreached` (if
-// given) gets the start of the bytes up to the end of the line the walk
-// stopped at: the lines that the list holds nothing of; else it is empty.
+// It walks back from the newest line only as far as the list needs, in time
+// near-linear in the number of lines.  The texts are views into `bytes`,
+// newest first; an entry's age is its position.  When the user cancels,
+// `unreached` (if given) gets the start of the bytes up to the end of the
+// line the walk stopped at: the lines that the list holds nothing of; else
+// it is empty.
 std::vector<std::string_view> build_history_views(std::string_view bytes, const std::vector<std::string>& deletes,
                                                   const LoadSettings& settings, TextKeyInto key,
                                                   const AddingProgress& progress,

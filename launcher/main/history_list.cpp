@@ -11,7 +11,6 @@
 namespace vq {
 
 void HistoryList::loadhistory(TForm1& form, const Options& options, const TextList& deletes) {
-    form.listorder = 1;
     form.loadcount = 0;
     const std::string& path = options.history;
 
@@ -75,7 +74,7 @@ bool HistoryList::save_merged(TForm1& form, const Options& options) {
         }
     }
     const std::string bytes = join_history_lines(history_save_lines(
-        split_history_views(unreached_), form.list_items(), form.listorder, added, form.edit_text()));
+        split_history_views(unreached_), form.list_items(), form.listorder(), added, form.edit_text()));
     return replace_file(options.history, bytes);
 }
 

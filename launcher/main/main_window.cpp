@@ -558,11 +558,11 @@ void TForm1::Sort_click() {
     setorder(order_for(alpha, checked(ID_CheckBox_Reverse)));
 }
 
-// Sorting clears the list's selection.  When the sort fails, `listorder`
+// Sorting clears the list's selection.  When the sort fails, `listorder_`
 // keeps naming the order the list is shown in, so that a save still knows
 // whether the list is oldest first.
 void TForm1::setorder(int order) {
-    if (order == listorder) return;
+    if (order == listorder_) return;
     const int n = item_count();
     OrderItems items;
     items.reserve(static_cast<size_t>(n));
@@ -574,7 +574,25 @@ void TForm1::setorder(int order) {
         return;
     }
     set_items(std::move(items));
-    listorder = static_cast<unsigned char>(order);
+    listorder_ = static_cast<unsigned char>(order);
+}
+
+// The -gui: road's last look at the command built from the file template:
+// the Edit box, OK and Cancel and a few check boxes, without the history
+// list and the controls that work on it; 150 pixels high (at 96 DPI) and
+// twice as wide, with Repeat key checked.
+void TForm1::show_reduced() {
+    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
+                   ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
+                   ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, ID_BitBtn_Help})
+        ShowWindow(item(id), SW_HIDE);
+    move_control(ID_Checkbox_Debug, 64);
+    set_checked(ID_CheckBox_WaitExec, true);
+    RECT r;
+    GetWindowRect(handle(), &r);
+    SetWindowPos(handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, dpi()),
+                 SWP_NOMOVE | SWP_NOZORDER);
+    apply_anchors();
 }
 
 bool TForm1::selectfirst() {
@@ -683,6 +701,7 @@ void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
 }
 
 void TForm1::set_items(const std::vector<std::string_view>& texts) {
+    listorder_ = kOrderNewestFirst;
     fill_list(texts, [](size_t at, bool added) {
         return added ? new THistEntry(static_cast<int32_t>(at)) : nullptr;
     });
@@ -717,6 +736,11 @@ void TForm1::fill_list(const std::vector<std::string_view>& texts,
     }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TForm1::free_entries() {
+    const int n = item_count();
+    for (int i = 0; i < n; ++i) removeentry(i, false);
 }
 
 void TForm1::removeentry(int index, bool remove) {

@@ -9,38 +9,15 @@
 #include "options/parseargs.h"
 #include "playvolume/play_volume.h"
 #include "support/files.h"
-#include "window/dpi_scale.h"
 
 namespace vq {
-
-namespace {
-
-// The main window for a last look at the command built from the file
-// template: the Edit box, OK and Cancel and a few check boxes, without the
-// history list and the controls that work on it; 150 pixels high (at 96
-// DPI) and twice as wide, with Repeat key checked.
-void show_reduced(TForm1& form) {
-    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
-                   ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
-                   ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, ID_BitBtn_Help})
-        ShowWindow(form.item(id), SW_HIDE);
-    form.move_control(ID_Checkbox_Debug, 64);
-    form.set_checked(ID_CheckBox_WaitExec, true);
-    RECT r;
-    GetWindowRect(form.handle(), &r);
-    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, form.dpi()),
-                 SWP_NOMOVE | SWP_NOZORDER);
-    form.apply_anchors();
-}
-
-}  // namespace
 
 void startup(AppState& app) {
     TForm1& form = app.form1;
     Options& options = app.options;
 
-    form.comspec = get_env("comspec");
-    if (form.comspec.empty()) form.comspec = "command.com";
+    app.comspec = get_env("comspec");
+    if (app.comspec.empty()) app.comspec = "command.com";
     form.modalresult = mrCancel;
     app.deletes.clear();
     if (!getoptions(app.options_path, options, app.deletes, app.favorites)) {
@@ -68,7 +45,7 @@ void startup(AppState& app) {
             return;
         }
         form.set_edit_text(app.formGui.command());
-        show_reduced(form);
+        form.show_reduced();
         ShowWindow(form.handle(), SW_SHOW);
         SetForegroundWindow(form.handle());
         SetFocus(form.item(ID_Edit));
@@ -108,7 +85,7 @@ void startup(AppState& app) {
         form.selectfirst();
         form.takeselection();
     }
-    startup_sound(form.MediaPlayer1, options.beep, options.beepwav);
+    startup_sound(app.MediaPlayer1, options.beep, options.beepwav);
     if (options.ontoptime > 0) form.enable_ontop_timer();
 }
 

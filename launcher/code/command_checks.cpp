@@ -1,5 +1,5 @@
 // Shell characters and the interpreter's own command words.
-#include "code/command_tests.h"
+#include "code/command_checks.h"
 
 namespace vq {
 
