@@ -36,7 +36,7 @@ const char* const kStarRows[] = {
 
 const Glyph kFavoritesGlyph{18, 18, kStarRows};
 
-void TForm1::setfavorites(const TextList& favorites) {
+void TForm1::set_favorites(const TextList& favorites) {
     HWND list = item(ID_ListBox_Favorites);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& f : favorites)

@@ -85,7 +85,7 @@ bool TForm1::create(HINSTANCE instance) {
 void TForm1::dpi_changed(int old_dpi) {
     fonts_.make(dpi());
     apply_form_fonts(handle(), fonts_, dpi(), true);
-    if (savedwidth_ != 0) savedwidth_ = rescale_px(savedwidth_, old_dpi, dpi());
+    if (savedwidth != 0) savedwidth = rescale_px(savedwidth, old_dpi, dpi());
     apply_anchors();
     InvalidateRect(handle(), nullptr, TRUE);
 }
@@ -363,11 +363,11 @@ void TForm1::button_wideClick() {
     RECT r;
     GetWindowRect(hwnd, &r);
     const int height = r.bottom - r.top;
-    if (savedwidth_ == 0) {
+    if (savedwidth == 0) {
         const WindowSpan now{r.left, r.right - r.left};
         const auto wide = widened(GetSystemMetrics(SM_CXSCREEN), options_.widepercent, now);
         if (!wide) return;
-        savedwidth_ = now.width;
+        savedwidth = now.width;
         SetWindowPos(hwnd, nullptr, wide->left, r.top, wide->width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowTextA(item(ID_button_wide), "unw&ide");
         refocusedit();
@@ -378,8 +378,8 @@ void TForm1::button_wideClick() {
         set_edit_selection(0, 0);
         set_edit_selection(static_cast<int>(start), 0);
     } else {
-        SetWindowPos(hwnd, nullptr, 0, 0, savedwidth_, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        savedwidth_ = 0;
+        SetWindowPos(hwnd, nullptr, 0, 0, savedwidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        savedwidth = 0;
         SetWindowTextA(item(ID_button_wide), "w&ide");
     }
 }
@@ -411,8 +411,8 @@ void TForm1::CheckBox_WaitExecClick() {
 // timer.  While a message box of the launcher is open the window stays
 // where it is, so that the box is not hidden behind it.
 void TForm1::Timer_OnTopTimer() {
-    if (ontopcount_ < 0) ontopcount_ = options_.ontoptime;
-    if (--ontopcount_ <= 0) disable_ontop_timer();
+    if (ontopcount < 0) ontopcount = options_.ontoptime;
+    if (--ontopcount <= 0) disable_ontop_timer();
     if (IsWindowEnabled(handle())) SetForegroundWindow(handle());
 }
 

@@ -116,7 +116,7 @@ class TForm1 : public Window, public StatusDisplay {
 
     // The favorites into their list; the Favorites button shows when there
     // are any.
-    void setfavorites(const TextList& favorites);
+    void set_favorites(const TextList& favorites);
 
     // Lays the controls out again (after one was shown or hidden).
     void apply_anchors() { layout_.apply(handle(), dpi()); }
@@ -230,8 +230,8 @@ class TForm1 : public Window, public StatusDisplay {
     bool held_close_ = false;
     bool held_run_ = false;
     bool closing_ = false;     // the close path runs
-    int32_t savedwidth_ = 0;   // the width before widening; 0 while not widened
-    int32_t ontopcount_ = -1;  // on-top ticks left; negative before the first
+    int32_t savedwidth = 0;   // the width before widening; 0 while not widened
+    int32_t ontopcount = -1;  // on-top ticks left; negative before the first
     bool in_dontsave_click_ = false;
     bool in_savejunk_click_ = false;
     HWND focus_before_ = nullptr;  // the control that had the focus when the window lost it

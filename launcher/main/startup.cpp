@@ -24,7 +24,7 @@ void startup(AppState& app) {
         form.close();
         return;
     }
-    form.setfavorites(app.favorites);
+    form.set_favorites(app.favorites);
     if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
     if (form.cancelled) {
         form.close();
