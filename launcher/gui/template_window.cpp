@@ -7,29 +7,13 @@
 #include "gui/template_command.h"
 #include "support/control_text.h"
 #include "support/messages.h"
-#include "window/anchors.h"
 #include "window/dialog_keys.h"
 
 namespace vq {
 
 namespace {
 
-constexpr int kClientWidth = 497, kClientHeight = 63;
-
 constexpr int mrOk = 1, mrCancel = 2;
-
-// The controls' design places (96 DPI) and the window edges they keep to.
-struct Placement {
-    int id;
-    Rect design;
-    unsigned anchors;
-};
-const Placement kPlacements[] = {
-    {ID_Edit_What, {4, 4, 489, 21}, kAnchorLeft | kAnchorTop | kAnchorRight},
-    {ID_BitBtn_File, {4, 32, 89, 25}, kAnchorLeft | kAnchorTop},
-    {ID_Label1, {100, 32, 313, 25}, kAnchorLeft | kAnchorTop | kAnchorRight},
-    {ID_BitBtn_Cancel, {419, 33, 75, 25}, kAnchorRight | kAnchorBottom},
-};
 
 // Two curved green arrows that together form a circle.
 const char* const kFileRows[] = {
@@ -56,34 +40,22 @@ const Glyph kFileGlyph{18, 18, kFileRows};
 
 }  // namespace
 
-TformGui::TformGui() : font_(11, "MS Sans Serif"), file_image_(kFileGlyph, GlyphSide::Left) {}
+TformGui::TformGui() : layout_(template_form()), file_image_(kFileGlyph, GlyphSide::Left) {}
 
 bool TformGui::create(HINSTANCE instance) {
     instance_ = instance;
     // The controls come at the first showing (create_controls_once): only
     // the -gui: road needs them.
-    return create_window(instance, {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight});
+    const FormTable form = template_form();
+    return create_window(instance,
+                         {"TformGui", "formGui", WS_OVERLAPPEDWINDOW, form.client_width, form.client_height});
 }
 
 bool TformGui::create_controls_once() {
     if (item(ID_Edit_What)) return true;
-    font_.make(dpi());
-    const HFONT font = font_.get();
-    constexpr DWORD shown = WS_VISIBLE | WS_TABSTOP;
-    if (!create_controls(
-            instance_,
-            {{ID_Edit_What, "EDIT", "Edit_what", shown | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 4, 4, 489, 21,
-              font},
-             {ID_BitBtn_File, "BUTTON", "Get % &file", shown | BS_OWNERDRAW, 0, 4, 32, 89, 25, font},
-             {ID_Label1, "STATIC",
-              "Click \"Get % file\" and select a file to process; then in the next screen either click OK to "
-              "execute the result, or cancel.",
-              WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 100, 32, 313, 25, font},
-             {ID_BitBtn_Cancel, "BUTTON", "Cancel", shown | BS_PUSHBUTTON, 0, 419, 33, 75, 25, font}})) {
-        for (const Placement& p : kPlacements)
-            if (HWND h = item(p.id)) DestroyWindow(h);
-        return false;
-    }
+    const auto controls = template_form().controls;
+    fonts_.make(dpi(), controls);
+    if (!create_form_controls(handle(), instance_, controls, fonts_, dpi())) return false;
     file_image_.attach(item(ID_BitBtn_File));
     SetWindowSubclass(item(ID_Edit_What), EditWhatProc, 0, reinterpret_cast<DWORD_PTR>(this));
     layout();
@@ -138,22 +110,14 @@ LRESULT TformGui::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
     return SecondaryWindow::handle_message(message, wParam, lParam);
 }
 
-// Edit_What and Label1 stretch with the width; Cancel keeps to the bottom
-// right corner.  A window smaller than designed scrolls.
 void TformGui::layout() {
-    const HWND hwnd = handle();
-    const AutoScroll::Area area = scroll_.fit(hwnd, scale_px(kClientWidth, dpi()), scale_px(kClientHeight, dpi()));
-    for (const Placement& p : kPlacements) {
-        const Rect r = anchor_rect(p.design, p.anchors, kClientWidth, kClientHeight, area.width, area.height, dpi());
-        SetWindowPos(item(p.id), nullptr, r.left - area.x, r.top - area.y, r.width, r.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    layout_.apply(handle(), dpi());
 }
 
 void TformGui::dpi_changed(int) {
-    font_.make(dpi());
-    for (const Placement& p : kPlacements)
-        SendMessageA(item(p.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    const auto controls = template_form().controls;
+    fonts_.make(dpi(), controls);
+    apply_form_fonts(handle(), controls, fonts_, dpi(), true);
     layout();
 }
 
@@ -162,11 +126,11 @@ void TformGui::OnSize(HWND, UINT, int, int) {
 }
 
 void TformGui::OnHScroll(HWND hwnd, HWND, UINT code, int) {
-    if (scroll_.scroll(hwnd, SB_HORZ, static_cast<int>(code), scale_px(8, dpi()))) layout();
+    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi());
 }
 
 void TformGui::OnVScroll(HWND hwnd, HWND, UINT code, int) {
-    if (scroll_.scroll(hwnd, SB_VERT, static_cast<int>(code), scale_px(8, dpi()))) layout();
+    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi());
 }
 
 void TformGui::OnCommand(HWND, int id, HWND, UINT code) {

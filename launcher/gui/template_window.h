@@ -8,21 +8,13 @@
 
 #include <string>
 
+#include "gui/template_form.h"
 #include "support/system_library.h"
-#include "window/auto_scroll.h"
-#include "window/font.h"
+#include "window/form_controls.h"
 #include "window/image_button.h"
 #include "window/window.h"
 
 namespace vq {
-
-// Control IDs of the file-template window.
-enum TemplateControlId : int {
-    ID_BitBtn_Cancel = IDCANCEL,
-    ID_Edit_What = 100,
-    ID_BitBtn_File = 101,
-    ID_Label1 = 102,
-};
 
 class TformGui : public SecondaryWindow {
   public:
@@ -61,9 +53,9 @@ class TformGui : public SecondaryWindow {
     // Keys seen before the control that has the focus; true when used.
     bool preview_key(const MSG& msg);
 
-    Font font_;
+    FormFonts fonts_;
+    FormLayout layout_;
     ImageButton file_image_;
-    AutoScroll scroll_;
     SystemLibrary comdlg32_{"comdlg32.dll"};  // the file dialog, loaded at its first opening
     HINSTANCE instance_ = nullptr;
     std::string template_;        // the text after -gui:

@@ -9,17 +9,10 @@
 #include "support/format.h"
 #include "support/messages.h"
 #include "window/dialog_keys.h"
-#include "window/dpi_scale.h"
 
 namespace vq {
 
 namespace {
-
-constexpr int kClientWidth = 514, kClientHeight = 410;
-constexpr int kPanelHeight = 33;  // the bottom panel with the search box
-// On the panel: the search box (stretching with the width) and the button.
-constexpr int kEditLeft = 112, kEditTop = 8, kEditWidth = 399, kEditHeight = 16;
-constexpr int kButtonLeft = 24, kButtonTop = 8, kButtonWidth = 75, kButtonHeight = 17;
 
 // Posted by the showing: the focus goes to the search box once the window
 // is on the screen.
@@ -30,13 +23,14 @@ constexpr int kLookAhead = 200;
 
 }  // namespace
 
-Thelpf::Thelpf() : search_font_(8, "Terminal", OEM_CHARSET), view_font_(13, "Courier New") {}
+Thelpf::Thelpf() : layout_(help_form()) {}
 
 bool Thelpf::create(HINSTANCE instance) {
     instance_ = instance;
     // The controls come at the first showing (create_panel, create_views).
-    return create_window(instance,
-                         {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, kClientWidth, kClientHeight, 327, 168});
+    const FormTable form = help_form();
+    return create_window(
+        instance, {"Thelpf", "helpf", WS_OVERLAPPEDWINDOW, form.client_width, form.client_height, 327, 168});
 }
 
 // The search panel and the tab control, made at the first showing like
@@ -45,21 +39,10 @@ bool Thelpf::create_panel() {
     if (item(ID_PageControl1)) return true;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    search_font_.make(dpi());
-    view_font_.make(dpi());
-    const int panel = kClientHeight - kPanelHeight;
-    const HFONT search = search_font_.get();
-    if (!create_controls(instance_, {{ID_Edit1, "EDIT", "", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
-                                      WS_EX_CLIENTEDGE, 112, panel + 8, 399, 16, search},
-                                     {ID_Button_Search, "BUTTON", "&Search",
-                                      WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON | WS_TABSTOP, 0, 24, panel + 8,
-                                      75, 17, search},
-                                     {ID_PageControl1, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                                      0, kClientWidth, panel, search}})) {
-        for (int id : {ID_Edit1, ID_Button_Search, ID_PageControl1})
-            if (HWND h = item(id)) DestroyWindow(h);
+    const auto controls = help_form().controls;
+    fonts_.make(dpi(), controls);
+    if (!create_form_controls(handle(), instance_, controls.first(kHelpFirstView), fonts_, dpi()))
         return false;
-    }
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>("vq");
@@ -73,16 +56,9 @@ bool Thelpf::create_panel() {
 bool Thelpf::create_views() {
     if (item(ID_RichEdit_TeciFake)) return true;
     if (!richedit_.load()) return false;
-    const DWORD view_style = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP;
-    const HFONT view = view_font_.get();
-    if (!create_controls(instance_, {{ID_RichEdit_TeciFake, "RichEdit20A", "RichEdit_TeciFake",
-                                      WS_VISIBLE | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view},
-                                     {ID_RichEdit_teci, "RichEdit20A", "RichEdit_teci",
-                                      WS_DISABLED | view_style, WS_EX_CLIENTEDGE, 0, 0, 0, 0, view}})) {
-        for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
-            if (HWND h = item(id)) DestroyWindow(h);
+    if (!create_form_controls(handle(), instance_, help_form().controls.subspan(kHelpFirstView), fonts_,
+                              dpi()))
         return false;
-    }
     // The views lie above the tab control and before the search box in the
     // order of the Tab key, as if made first.
     for (int id : {ID_RichEdit_teci, ID_RichEdit_TeciFake}) {
@@ -126,41 +102,15 @@ LRESULT Thelpf::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
     return SecondaryWindow::handle_message(message, wParam, lParam);
 }
 
-// The tab control and its views fill the window above the bottom panel;
-// the search box stretches with the width.  A window smaller than designed
-// keeps the designed layout and scrolls.
 void Thelpf::layout() {
-    const HWND hwnd = handle();
-    const int d = dpi();
-    const AutoScroll::Area area = scroll_.fit(hwnd, scale_px(kClientWidth, d), scale_px(kClientHeight, d));
-    const int cx = area.width, x = -area.x, y = -area.y;
-    const int panel = area.height - scale_px(kPanelHeight, d);
-    SetWindowPos(item(ID_PageControl1), nullptr, x, y, cx, panel, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT page{0, 0, cx, panel};
-    TabCtrl_AdjustRect(item(ID_PageControl1), FALSE, &page);
-    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
-        SetWindowPos(item(id), nullptr, x + page.left, y + page.top, page.right - page.left,
-                     page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    const int edit_left = scale_px(kEditLeft, d);
-    const int edit_right_gap = scale_px(kClientWidth, d) - scale_px(kEditLeft + kEditWidth, d);
-    SetWindowPos(item(ID_Edit1), nullptr, x + edit_left, y + panel + scale_px(kEditTop, d),
-                 cx - edit_left - edit_right_gap, scale_px(kEditTop + kEditHeight, d) - scale_px(kEditTop, d),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const int button_left = scale_px(kButtonLeft, d), button_top = scale_px(kButtonTop, d);
-    SetWindowPos(item(ID_Button_Search), nullptr, x + button_left, y + panel + button_top,
-                 scale_px(kButtonLeft + kButtonWidth, d) - button_left,
-                 scale_px(kButtonTop + kButtonHeight, d) - button_top, SWP_NOZORDER | SWP_NOACTIVATE);
-    panel_ = {x, y + panel, x + cx, y + area.height};
-    InvalidateRect(hwnd, nullptr, TRUE);
+    layout_.apply(handle(), dpi());
+    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 void Thelpf::dpi_changed(int) {
-    search_font_.make(dpi());
-    view_font_.make(dpi());
-    for (int id : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
-        SendMessageA(item(id), WM_SETFONT, reinterpret_cast<WPARAM>(view_font_.get()), TRUE);
-    for (int id : {ID_Edit1, ID_Button_Search, ID_PageControl1})
-        SendMessageA(item(id), WM_SETFONT, reinterpret_cast<WPARAM>(search_font_.get()), TRUE);
+    const auto controls = help_form().controls;
+    fonts_.make(dpi(), controls);
+    apply_form_fonts(handle(), controls, fonts_, dpi(), true);
     layout();
 }
 
@@ -170,18 +120,20 @@ void Thelpf::OnSize(HWND, UINT, int, int) {
 
 // The window's own scroll bars; the views' bars are theirs.
 void Thelpf::OnHScroll(HWND hwnd, HWND control, UINT code, int) {
-    if (!control && scroll_.scroll(hwnd, SB_HORZ, static_cast<int>(code), scale_px(8, dpi()))) layout();
+    if (!control && layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi()))
+        InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void Thelpf::OnVScroll(HWND hwnd, HWND control, UINT code, int) {
-    if (!control && scroll_.scroll(hwnd, SB_VERT, static_cast<int>(code), scale_px(8, dpi()))) layout();
+    if (!control && layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi()))
+        InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 // The bottom panel's raised edge.
 void Thelpf::OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT r = panel_;
+    RECT r = layout_.placed(ID_Panel1);
     DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     EndPaint(hwnd, &ps);
 }

@@ -8,21 +8,12 @@
 
 #include <string>
 
+#include "help/help_form.h"
 #include "support/system_library.h"
-#include "window/auto_scroll.h"
-#include "window/font.h"
+#include "window/form_controls.h"
 #include "window/window.h"
 
 namespace vq {
-
-// Control IDs of the help window.
-enum HelpControlId : int {
-    ID_PageControl1 = 100,
-    ID_RichEdit_TeciFake = 101,  // the view of page "vq"
-    ID_RichEdit_teci = 102,      // the view of page "nada", which has no tab
-    ID_Edit1 = 103,
-    ID_Button_Search = 104,
-};
 
 class Thelpf : public SecondaryWindow {
   public:
@@ -66,10 +57,8 @@ class Thelpf : public SecondaryWindow {
     // help_window.cpp.
     void find_next();
 
-    Font search_font_;     // the tab, Edit1 and the Search button
-    Font view_font_;       // the views
-    AutoScroll scroll_;
-    RECT panel_{};         // the bottom panel, where OnPaint draws its edge
+    FormFonts fonts_;
+    FormLayout layout_;
     SystemLibrary richedit_{"riched20.dll"};  // the views' window class
     HINSTANCE instance_ = nullptr;
     int search_pos = 0;    // where the next search begins, in the view's counting

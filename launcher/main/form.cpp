@@ -1,7 +1,5 @@
 #include "main/form.h"
 
-#include "window/dpi_scale.h"
-
 namespace vq {
 
 namespace {
@@ -66,6 +64,10 @@ std::span<const ControlDef> form_controls() {
     return kControls;
 }
 
+FormTable form_table() {
+    return {kControls, kFormClientWidth, kFormClientHeight, false};
+}
+
 Rect anchored_rect(const ControlDef& c, int cw, int ch, int dpi) {
     return anchor_rect({c.left, c.top, c.width, c.height}, c.anchors, kFormClientWidth, kFormClientHeight, cw,
                        ch, dpi);
@@ -73,16 +75,7 @@ Rect anchored_rect(const ControlDef& c, int cw, int ch, int dpi) {
 
 int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible,
                       const std::function<int(const ControlDef&)>& top_of, int dpi) {
-    const unsigned near_edge = vertical ? kAnchorTop : kAnchorLeft;
-    const unsigned far_edge = vertical ? kAnchorBottom : kAnchorRight;
-    int range = 0;
-    for (const auto& c : kControls) {
-        if ((c.anchors & (near_edge | far_edge)) != near_edge || !visible(c.id)) continue;
-        const int top = top_of ? top_of(c) : c.top;
-        const int end = scale_px(vertical ? top + c.height : c.left + c.width, dpi);
-        if (end > range) range = end;
-    }
-    return range;
+    return scroll_range(form_table(), vertical, visible, top_of, dpi);
 }
 
 }  // namespace vq

@@ -1,7 +1,7 @@
 // The main window's form: control IDs, kinds, design positions, anchors,
-// fonts and tab order, as one table.  The window code creates the controls
-// from this table and re-applies the anchors on every resize.  No Win32
-// types here, so the test harness can share the IDs.
+// fonts and tab order, as one table.  The window toolkit creates the
+// controls from this table and re-applies the anchors on every resize.  No
+// Win32 types here, so the test harness can share the IDs.
 #pragma once
 
 #include <cstddef>
@@ -54,6 +54,8 @@ enum TimerId : unsigned {
 
 // The controls, in the order they are created (which is the tab order).
 std::span<const ControlDef> form_controls();
+// The table with the designed client size.
+FormTable form_table();
 
 // Where a control with these anchors lies when the client area has the
 // given size in pixels at `dpi`: anchored edges keep their design distance
@@ -61,13 +63,9 @@ std::span<const ControlDef> form_controls();
 // stretches.
 Rect anchored_rect(const ControlDef& c, int client_width, int client_height, int dpi = 96);
 
-// The extent the controls need along one axis (vertical: height, else
-// width): the far edge of the visible controls anchored to the near edge
-// only (top, or left).  Those keep their place when the window shrinks, so
-// a client area smaller than this cuts them off and the window scrolls.
-// `top_of` gives a control's top, which may differ from the table's when
-// the window has moved it (in design pixels).  The result is in pixels at
-// `dpi`.
+// The extent the controls need along one axis (scroll_range of the main
+// window's table).  `top_of` gives a control's top, which may differ from
+// the table's when the window has moved it (in design pixels).
 int auto_scroll_range(bool vertical, const std::function<bool(int id)>& visible,
                       const std::function<int(const ControlDef&)>& top_of = nullptr, int dpi = 96);
 

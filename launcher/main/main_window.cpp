@@ -61,9 +61,8 @@ bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
                                   kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, IDI_VQ}))
         return false;
-    if (!create_form_controls(handle(), instance)) return false;
-    fonts_.make(dpi());
-    apply_form_fonts(handle(), fonts_, dpi(), false);
+    fonts_.make(dpi(), form_controls());
+    if (!create_form_controls(handle(), instance, form_controls(), fonts_, dpi())) return false;
     SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
@@ -83,8 +82,8 @@ bool TForm1::create(HINSTANCE instance) {
 // and a width saved before widening in the new pixels.  The layout follows
 // with the size Windows suggests.
 void TForm1::dpi_changed(int old_dpi) {
-    fonts_.make(dpi());
-    apply_form_fonts(handle(), fonts_, dpi(), true);
+    fonts_.make(dpi(), form_controls());
+    apply_form_fonts(handle(), form_controls(), fonts_, dpi(), true);
     if (savedwidth != 0) savedwidth = rescale_px(savedwidth, old_dpi, dpi());
     apply_anchors();
     InvalidateRect(handle(), nullptr, TRUE);

@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "history/history_format.h"
-#include "main/form_controls.h"
+#include "main/form.h"
 #include "main/hist_entry.h"
 #include "options/options.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
+#include "window/form_controls.h"
 #include "window/image_button.h"
 #include "window/window.h"
 
@@ -218,7 +219,7 @@ class TForm1 : public Window, public StatusDisplay {
     // The history list and its own window procedure, for item messages.
     HWND list_ = nullptr;
     WNDPROC list_proc_ = nullptr;
-    FormLayout layout_;
+    FormLayout layout_{form_table()};
     ImageButton favorites_image_;  // the picture of BitBtn_Favorites
     ImageButton ok_image_{StockGlyph::Ok};
     ImageButton cancel_image_{StockGlyph::Cancel};

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <map>
 
+#include "gui/template_form.h"
+#include "help/help_form.h"
 #include "main/form.h"
 #include "window/anchors.h"
 #include "window/dpi_scale.h"
@@ -93,4 +96,84 @@ TEST(DpiScale, TheScrollRangeIsInPixelsAtTheWindowsDpi) {
     const LayoutArea a = layout_area(300, 100, 250, 510);
     EXPECT_EQ(a.width, 300);
     EXPECT_EQ(a.height, 510);
+}
+
+namespace {
+std::map<int, Rect> placed_by_id(const FormTable& form, int width, int height, int dpi) {
+    // A stand-in for a tab control's page: 2 pixels of border, a tab row of 18.
+    auto page = [](const ControlDef& c, const Rect& r) {
+        if (c.kind != ControlKind::TabControl) return r;
+        return Rect{r.left + 2, r.top + 20, r.width - 4, r.height - 22};
+    };
+    const auto rects = place_controls(form, width, height, dpi, nullptr, page);
+    std::map<int, Rect> by_id;
+    for (std::size_t i = 0; i < rects.size(); ++i) by_id[form.controls[i].id] = rects[i];
+    return by_id;
+}
+
+void expect_rect(const Rect& r, int left, int top, int width, int height, const char* what) {
+    EXPECT_EQ(r.left, left) << what;
+    EXPECT_EQ(r.top, top) << what;
+    EXPECT_EQ(r.width, width) << what;
+    EXPECT_EQ(r.height, height) << what;
+}
+}  // namespace
+
+// The help window: a bottom panel of 33 design pixels, scaled as a whole,
+// holds the search box (stretching) and the button 8 pixels below its top;
+// the tab control fills the rest, its views its page.  At every scale and
+// size the edges are where the window's own arithmetic put them.
+TEST(FormLayout, TheHelpWindowKeepsItsPanelAtTheBottomAndItsViewsOnThePage) {
+    const FormTable help = help_form();
+    for (int dpi : {96, 120, 144, 168, 192}) {
+        for (const auto& [dw, dh] : {std::pair{0, 0}, {37, 23}, {121, 5}}) {
+            const int w = scale_px(514, dpi) + dw, h = scale_px(410, dpi) + dh;
+            const int panel = h - scale_px(33, dpi), row = panel + scale_px(8, dpi);
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, " << w << " x " << h);
+            auto at = placed_by_id(help, w, h, dpi);
+            expect_rect(at[ID_Panel1], 0, panel, w, scale_px(33, dpi), "Panel1");
+            expect_rect(at[ID_PageControl1], 0, 0, w, panel, "PageControl1");
+            for (int view : {ID_RichEdit_TeciFake, ID_RichEdit_teci})
+                expect_rect(at[view], 2, 20, w - 4, panel - 22, "a view");
+            expect_rect(at[ID_Edit1], scale_px(112, dpi), row,
+                        w - scale_px(112, dpi) - (scale_px(514, dpi) - scale_px(511, dpi)),
+                        scale_px(24, dpi) - scale_px(8, dpi), "Edit1");
+            expect_rect(at[ID_Button_Search], scale_px(24, dpi), row, scale_px(99, dpi) - scale_px(24, dpi),
+                        scale_px(25, dpi) - scale_px(8, dpi), "Button_Search");
+        }
+    }
+}
+
+// The file-template window: Edit_What and Label1 stretch, Cancel keeps to
+// the bottom right corner, the file button to the top left.
+TEST(FormLayout, TheFileTemplateWindowStretchesItsTextAndKeepsCancelInTheCorner) {
+    const FormTable gui = template_form();
+    for (int dpi : {96, 144, 192}) {
+        const int w = scale_px(497, dpi) + 60, h = scale_px(63, dpi) + 10;
+        SCOPED_TRACE(testing::Message() << dpi << " DPI");
+        auto at = placed_by_id(gui, w, h, dpi);
+        const int s4 = scale_px(4, dpi), s32 = scale_px(32, dpi);
+        expect_rect(at[ID_Edit_What], s4, s4, scale_px(493, dpi) - s4 + 60, scale_px(25, dpi) - s4,
+                    "Edit_What");
+        expect_rect(at[ID_BitBtn_File], s4, s32, scale_px(93, dpi) - s4, scale_px(57, dpi) - s32,
+                    "BitBtn_File");
+        expect_rect(at[ID_Label1], scale_px(100, dpi), s32, scale_px(413, dpi) - scale_px(100, dpi) + 60,
+                    scale_px(57, dpi) - s32, "Label1");
+        expect_rect(at[ID_BitBtn_Cancel], scale_px(419, dpi) + 60, scale_px(33, dpi) + 10,
+                    scale_px(494, dpi) - scale_px(419, dpi), scale_px(58, dpi) - scale_px(33, dpi),
+                    "BitBtn_Cancel");
+    }
+}
+
+// Both secondary windows scroll as soon as they are smaller than
+// designed; the main window only below what its top-anchored controls need.
+TEST(FormLayout, TheSecondaryWindowsScrollBelowTheirDesignSize) {
+    auto all = [](int) { return true; };
+    for (int dpi : {96, 144, 192}) {
+        EXPECT_EQ(scroll_range(help_form(), false, all, nullptr, dpi), scale_px(514, dpi));
+        EXPECT_EQ(scroll_range(help_form(), true, all, nullptr, dpi), scale_px(410, dpi));
+        EXPECT_EQ(scroll_range(template_form(), false, all, nullptr, dpi), scale_px(497, dpi));
+        EXPECT_EQ(scroll_range(template_form(), true, all, nullptr, dpi), scale_px(63, dpi));
+        EXPECT_EQ(scroll_range(form_table(), false, all, nullptr, dpi), 0);
+    }
 }

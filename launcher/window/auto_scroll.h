@@ -8,6 +8,9 @@
 
 namespace vq {
 
+// The step of the scroll bars' arrows, in design pixels.
+inline constexpr int kScrollLine = 8;
+
 class AutoScroll {
   public:
     // Where the window lays out: the area's size and the scroll offset.

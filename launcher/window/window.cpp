@@ -86,17 +86,6 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return 0;
 }
 
-bool SecondaryWindow::create_controls(HINSTANCE instance, std::initializer_list<Control> controls) {
-    for (const Control& c : controls) {
-        HWND h =
-            CreateWindowExA(c.ex_style, c.cls, c.text, WS_CHILD | c.style, c.x, c.y, c.width, c.height,
-                            handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
-        if (!h) return false;
-        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
-    }
-    return true;
-}
-
 LRESULT SecondaryWindow::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) { HANDLE_MSG(handle(), WM_CLOSE, OnClose); }
     return DefWindowProcA(handle(), message, wParam, lParam);

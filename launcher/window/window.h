@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-
 namespace vq {
 
 class Window {
@@ -54,19 +52,6 @@ class Window {
 // hidden again when the user closes it.
 class SecondaryWindow : public Window {
   protected:
-    // One of the window's controls: its ID, window class, text, styles (a
-    // child window always), place and font.
-    struct Control {
-        int id;
-        const char* cls;
-        const char* text;
-        DWORD style, ex_style;
-        int x, y, width, height;
-        HFONT font;
-    };
-    // Creates the controls, in this order; false when one could not be
-    // created.
-    bool create_controls(HINSTANCE instance, std::initializer_list<Control> controls);
     HWND item(int id) const { return GetDlgItem(handle(), id); }
 
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,18 +1,12 @@
-#include "main/form_controls.h"
+#include "window/form_controls.h"
 
 #include <commctrl.h>
 
-#include "main/form.h"
 #include "window/dpi_scale.h"
 
 namespace vq {
 
 namespace {
-
-HFONT make_font(int pixels, const char* face) {
-    return CreateFontA(-pixels, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
 
 // Window class, styles and extended styles of one kind of control.
 struct ControlClass {
@@ -46,6 +40,14 @@ ControlClass class_of(ControlKind kind) {
         case ControlKind::GroupBox:
             // Kept from painting over the items that lie above it.
             return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
+        case ControlKind::TabControl:
+            // Kept from painting over the views on its page.
+            return {WC_TABCONTROLA, WS_CLIPSIBLINGS, 0};
+        case ControlKind::RichView:
+            return {"RichEdit20A", WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::Panel:
+            break;
     }
     return {"STATIC", 0, 0};
 }
@@ -65,52 +67,44 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-FormFonts::~FormFonts() {
-    release();
+void FormFonts::make(int dpi, std::span<const ControlDef> controls) {
+    bool used[kControlFontCount] = {};
+    for (const ControlDef& d : controls) used[static_cast<int>(d.font)] = true;
+    for (int f = 0; f < kControlFontCount; ++f)
+        if (used[f]) fonts_[f].make(dpi);
 }
 
-void FormFonts::release() {
-    for (HFONT f : {form_, edit_, list_})
-        if (f) DeleteObject(f);
-    form_ = edit_ = list_ = nullptr;
-}
-
-void FormFonts::make(int dpi) {
-    release();
-    form_ = make_font(scale_px(11, dpi), "MS Sans Serif");
-    edit_ = make_font(scale_px(13, dpi), "Courier New");
-    list_ = make_font(scale_px(11, dpi), "Courier New");
-}
-
-bool create_form_controls(HWND form, HINSTANCE instance) {
-    const auto defs = form_controls();
-    const size_t n = defs.size();
+bool create_form_controls(HWND form, HINSTANCE instance, std::span<const ControlDef> controls,
+                          const FormFonts& fonts, int dpi) {
+    const size_t n = controls.size();
     for (size_t i = 0; i < n; ++i) {
-        const ControlDef& d = defs[i];
+        const ControlDef& d = controls[i];
+        if (d.kind == ControlKind::Panel) continue;
         const ControlClass cls = class_of(d.kind);
-        const DWORD style =
-            WS_CHILD | cls.style | (d.visible ? WS_VISIBLE : 0) | (d.tab >= 0 ? WS_TABSTOP : 0);
+        const DWORD style = WS_CHILD | cls.style | (d.visible ? WS_VISIBLE : 0) |
+                            (d.tab >= 0 ? WS_TABSTOP : 0) | (d.enabled ? 0 : WS_DISABLED);
         HWND c =
             CreateWindowExA(cls.ex_style, cls.name, d.caption, style, d.left, d.top, d.width, d.height, form,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), instance, nullptr);
-        if (!c) return false;
+        if (!c) {
+            for (size_t j = 0; j < i; ++j)
+                if (HWND made = GetDlgItem(form, controls[j].id)) DestroyWindow(made);
+            return false;
+        }
         if (d.kind == ControlKind::GroupBox) SetWindowSubclass(c, GroupBoxProc, 0, 0);
     }
+    apply_form_fonts(form, controls, fonts, dpi, false);
     return true;
 }
 
-void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi, bool redraw) {
-    SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.form()), FALSE);
-    const auto defs = form_controls();
-    const size_t n = defs.size();
-    for (size_t i = 0; i < n; ++i) {
-        const ControlDef& d = defs[i];
+void apply_form_fonts(HWND form, std::span<const ControlDef> controls, const FormFonts& fonts, int dpi,
+                      bool redraw) {
+    if (HFONT f = fonts.get(ControlFont::Form))
+        SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+    for (const ControlDef& d : controls) {
         HWND c = GetDlgItem(form, d.id);
         if (!c) continue;
-        HFONT f = d.font == ControlFont::CourierEdit   ? fonts.edit()
-                  : d.font == ControlFont::CourierList ? fonts.list()
-                                                       : fonts.form();
-        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(f), redraw);
+        SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(d.font)), redraw);
         if (d.item_height > 0) SendMessageA(c, LB_SETITEMHEIGHT, 0, scale_px(d.item_height, dpi));
     }
 }
@@ -127,33 +121,55 @@ void FormLayout::apply(HWND form, int dpi) {
         auto moved = moved_tops_.find(c.id);
         return moved == moved_tops_.end() ? c.top : moved->second;
     };
-    const AutoScroll::Area area = scroll_.fit(form, auto_scroll_range(false, shown, top_of, dpi),
-                                              auto_scroll_range(true, shown, top_of, dpi));
+    const AutoScroll::Area area = scroll_.fit(form, scroll_range(form_, false, shown, top_of, dpi),
+                                              scroll_range(form_, true, shown, top_of, dpi));
+    // A tab control's children lie on its page, under the tabs.
+    auto page = [form](const ControlDef& c, const Rect& r) -> Rect {
+        if (c.kind != ControlKind::TabControl) return r;
+        RECT p{0, 0, r.width, r.height};
+        TabCtrl_AdjustRect(GetDlgItem(form, c.id), FALSE, &p);
+        return {r.left + p.left, r.top + p.top, p.right - p.left, p.bottom - p.top};
+    };
+    placed_ = place_controls(form_, area.width, area.height, dpi, top_of, page);
     // Only the controls that move are moved: showing a control or a size
     // that changes no rectangle costs no window positions.
-    const auto defs = form_controls();
+    const auto defs = form_.controls;
     const size_t n = defs.size();
     HDWP dwp = nullptr;
     for (size_t i = 0; i < n; ++i) {
+        Rect& r = placed_[i];
+        r.left -= area.x;
+        r.top -= area.y;
         HWND c = GetDlgItem(form, defs[i].id);
-        if (!c) continue;
-        ControlDef def = defs[i];
-        def.top = top_of(def);
-        const Rect r = anchored_rect(def, area.width, area.height, dpi);
-        const int x = r.left - area.x, y = r.top - area.y;
+        if (!c || defs[i].kind == ControlKind::Panel) continue;
         RECT now;
         GetWindowRect(c, &now);
         MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&now), 2);
-        if (now.left == x && now.top == y && now.right - now.left == r.width && now.bottom - now.top == r.height)
+        if (now.left == r.left && now.top == r.top && now.right - now.left == r.width &&
+            now.bottom - now.top == r.height)
             continue;
         if (!dwp) dwp = BeginDeferWindowPos(static_cast<int>(n - i));
-        if (dwp) dwp = DeferWindowPos(dwp, c, nullptr, x, y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (dwp)
+            dwp = DeferWindowPos(dwp, c, nullptr, r.left, r.top, r.width, r.height,
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (dwp) EndDeferWindowPos(dwp);
 }
 
-void FormLayout::scroll(HWND form, int bar, int code, int dpi) {
-    if (scroll_.scroll(form, bar, code, scale_px(8, dpi))) apply(form, dpi);
+bool FormLayout::scroll(HWND form, int bar, int code, int dpi) {
+    if (!scroll_.scroll(form, bar, code, scale_px(kScrollLine, dpi))) return false;
+    apply(form, dpi);
+    return true;
+}
+
+RECT FormLayout::placed(int id) const {
+    const auto defs = form_.controls;
+    for (size_t i = 0; i < placed_.size() && i < defs.size(); ++i)
+        if (defs[i].id == id) {
+            const Rect& r = placed_[i];
+            return {r.left, r.top, r.left + r.width, r.top + r.height};
+        }
+    return {};
 }
 
 }  // namespace vq
