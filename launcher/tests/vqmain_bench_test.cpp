@@ -45,14 +45,21 @@ BOOL CALLBACK find_main(HWND h, LPARAM p) {
     return TRUE;
 }
 
-// Has the window finished its start-up? vq and the form alone say so by
-// showing the number of entries; the minimal window is done once it exists.
+// Has the window finished its start-up? vq and the form alone show the
+// number of entries, and then put the focus into the Edit box, the last
+// step of a start that the user sees (the label alone is not enough: the
+// window answers messages while it shows its progress). The minimal window
+// is done once it exists.
 bool started(HWND main, const char* window_class) {
     if (std::string(window_class) != "TForm1") return true;
     char text[64] = "";
     GetWindowTextA(GetDlgItem(main, vq::ID_Label_stat), text, sizeof text);
-    std::string t = text;
-    return t.size() > 8 && t.compare(t.size() - 8, 8, " entries") == 0;
+    const std::string t = text;
+    if (t.size() <= 8 || t.compare(t.size() - 8, 8, " entries") != 0) return false;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
+           info.hwndFocus == GetDlgItem(main, vq::ID_Edit);
 }
 
 // Milliseconds from CreateProcess until the window has finished start-up
