@@ -45,25 +45,32 @@ BOOL CALLBACK find_main(HWND h, LPARAM p) {
     return TRUE;
 }
 
-// Has the window finished its start-up? vq and the form alone show the
-// number of entries, and then put the focus into the Edit box, the last
-// step of a start that the user sees (the label alone is not enough: the
-// window answers messages while it shows its progress). The minimal window
-// is done once it exists.
-bool started(HWND main, const char* window_class) {
-    if (std::string(window_class) != "TForm1") return true;
-    char text[64] = "";
-    GetWindowTextA(GetDlgItem(main, vq::ID_Label_stat), text, sizeof text);
-    const std::string t = text;
-    if (t.size() <= 8 || t.compare(t.size() - 8, 8, " entries") != 0) return false;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
-           info.hwndFocus == GetDlgItem(main, vq::ID_Edit);
+// Is the window painted: no part of it or of its visible controls is
+// waiting for a paint?
+bool painted(HWND main) {
+    if (GetUpdateRect(main, nullptr, FALSE)) return false;
+    for (HWND c = GetWindow(main, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (IsWindowVisible(c) && GetUpdateRect(c, nullptr, FALSE)) return false;
+    return true;
 }
 
-// Milliseconds from CreateProcess until the window has finished start-up
-// and answers messages again; negative when it never did.
+// Has the window finished its start-up? vq and the form alone show the
+// number of entries at the end of it; every window is painted then. The
+// label alone is not enough: the window answers messages while it shows
+// its progress, before it paints what the label announces (a list of
+// 10,000 items, say).
+bool started(HWND main, const char* window_class) {
+    if (std::string(window_class) == "TForm1") {
+        char text[64] = "";
+        GetWindowTextA(GetDlgItem(main, vq::ID_Label_stat), text, sizeof text);
+        const std::string t = text;
+        if (t.size() <= 8 || t.compare(t.size() - 8, 8, " entries") != 0) return false;
+    }
+    return painted(main);
+}
+
+// Milliseconds from CreateProcess until the window has finished start-up,
+// is painted and answers messages again; negative when it never did.
 double time_to_interactive(const std::string& exe, const std::string& dir, const char* window_class) {
     LARGE_INTEGER freq, t0, t1;
     QueryPerformanceFrequency(&freq);
