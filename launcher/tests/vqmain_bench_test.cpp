@@ -85,23 +85,22 @@ double time_to_interactive(const std::string& exe, const std::string& dir, const
     }
     Found f{pi.dwProcessId, window_class, nullptr};
     double ms = -1;
+    // The watch sends the window no message before its start is over: one
+    // answered at each progress point of a load would make the load wait
+    // for the watch, 40 times for 10,000 entries. It reads what the server
+    // keeps (the windows, the label's text, what waits for a paint) once a
+    // millisecond, and at the end asks whether the window answers.
     for (int i = 0; i < 60000; ++i) {
         if (!f.main) EnumWindows(find_main, reinterpret_cast<LPARAM>(&f));
-        if (!f.main) {
+        if (!f.main || !started(f.main, window_class)) {
             Sleep(1);
             continue;
         }
-        // Once the window is there, the watch waits for its messages to be
-        // answered instead of asking every millisecond: a watch that keeps
-        // the window server busy would slow the start it measures.
         DWORD_PTR r;
-        const bool done = started(f.main, window_class);
         if (!SendMessageTimeoutA(f.main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &r)) break;
-        if (done) {
-            QueryPerformanceCounter(&t1);
-            ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
-            break;
-        }
+        QueryPerformanceCounter(&t1);
+        ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
+        break;
     }
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
@@ -159,14 +158,17 @@ void report(const Kind& k) {
                 s.max, k.times.size());
 }
 
-// The ratio of the medians; a target of 0: for reference only.
+// The ratio of the medians, and that of the minimums beside it (on a
+// machine whose starts come in a slow and a fast kind, the medians mix the
+// two); a target of 0: for reference only.
 void report_ratio(const char* what, const Kind& a, const Kind& b, double target) {
-    const double r = spread_of(a.times).median / spread_of(b.times).median;
+    const Spread sa = spread_of(a.times), sb = spread_of(b.times);
+    const double r = sa.median / sb.median, rmin = sa.min / sb.min;
     if (target > 0)
-        std::printf("%s: %-32s ratio %.2f  (target at most %.2f: %s)\n", arch(), what, r, target,
-                    r <= target ? "met" : "MISSED");
+        std::printf("%s: %-32s ratio %.2f, of minimums %.2f  (target at most %.2f: %s)\n", arch(), what, r, rmin,
+                    target, r <= target ? "met" : "MISSED");
     else
-        std::printf("%s: %-32s ratio %.2f  (for reference)\n", arch(), what, r);
+        std::printf("%s: %-32s ratio %.2f, of minimums %.2f  (for reference)\n", arch(), what, r, rmin);
 }
 
 }  // namespace
