@@ -19,57 +19,31 @@ std::string translateArg(std::string arg) {
     return arg;
 }
 
-bool needsResplit(const std::string& rawCommandLine) {
-    return rawCommandLine.find("\\\"") != std::string::npos;
-}
-
 bool needsResplit(const std::wstring& rawCommandLine) {
     return rawCommandLine.find(L"\\\"") != std::wstring::npos;
 }
 
-namespace {
-
-template <typename Text>
-std::vector<Text> resplitText(const Text& raw) {
-    std::vector<Text> items;
+std::vector<std::wstring> resplit(const std::wstring& raw) {
+    std::vector<std::wstring> items;
     size_t i = 0;
     const size_t n = raw.size();
     while (i < n) {
-        while (i < n && raw[i] == ' ') ++i;
+        while (i < n && raw[i] == L' ') ++i;
         if (i >= n) break;
         size_t end;
-        if (raw[i] == '"') {
+        if (raw[i] == L'"') {
             ++i;
-            end = raw.find('"', i);
-            if (end == std::string::npos) end = n;
+            end = raw.find(L'"', i);
+            if (end == std::wstring::npos) end = n;
             items.push_back(raw.substr(i, end - i));
         } else {
-            end = raw.find(' ', i);
-            if (end == std::string::npos) end = n;
+            end = raw.find(L' ', i);
+            if (end == std::wstring::npos) end = n;
             items.push_back(raw.substr(i, end - i));
         }
         i = end + 1;  // past the closing quote or the blank
     }
     return items;
-}
-
-}  // namespace
-
-std::vector<std::string> resplit(const std::string& raw) {
-    return resplitText(raw);
-}
-
-std::vector<std::wstring> resplit(const std::wstring& raw) {
-    return resplitText(raw);
-}
-
-std::vector<std::string> preprocessArgs(const std::vector<std::string>& runtimeArgs,
-                                        const std::string& rawCommandLine) {
-    if (needsResplit(rawCommandLine)) return resplit(rawCommandLine);
-    std::vector<std::string> out;
-    out.reserve(runtimeArgs.size());
-    for (const auto& a : runtimeArgs) out.push_back(translateArg(a));
-    return out;
 }
 
 std::vector<std::string> preprocessWideArgs(const std::wstring& rawCommandLine,

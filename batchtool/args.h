@@ -16,23 +16,17 @@ std::string translateArg(std::string arg);
 
 // True when the raw command line holds a backslash right before a double
 // quote, the case the runtime's own splitting gets wrong for directory names.
-bool needsResplit(const std::string& rawCommandLine);
 bool needsResplit(const std::wstring& rawCommandLine);
 
 // Splits the raw command line again: blanks separate items, a quoted item
 // runs to the next quote (backslashes are ordinary), a quote inside an
 // unquoted item is ordinary, an unterminated item runs to the end.
-std::vector<std::string> resplit(const std::string& rawCommandLine);
 std::vector<std::wstring> resplit(const std::wstring& rawCommandLine);
 
-// The whole pre-processing: the runtime's arguments translated, or the raw
-// line re-split (untranslated) when it needs it.
-std::vector<std::string> preprocessArgs(const std::vector<std::string>& runtimeArgs,
-                                        const std::string& rawCommandLine);
-
-// The same pre-processing of the wide command line as the process receives
-// it: split as the C runtime splits it (cmdline.h), or re-split, each item
-// taken into the program's code page by `narrow` before it is translated.
+// The whole pre-processing of the wide command line as the process
+// receives it: split as the C runtime splits it (cmdline.h) with each item
+// taken into the program's code page by `narrow` and translated, or, when
+// the line needs it, re-split and narrowed without translation.
 std::vector<std::string> preprocessWideArgs(const std::wstring& rawCommandLine,
                                             const std::function<std::string(const std::wstring&)>& narrow);
 

@@ -1,6 +1,7 @@
 # Shared environment of the project's scripts: which Windows architecture
 # this machine can run, where its build and its Wine prefix live, and the
-# one Wine loader that starts every Windows program. Sourced, not run.
+# one Wine loader that starts every Windows program ($WINE_LOADER, with its
+# server $WINE_SERVER). Sourced, not run.
 #
 #   ARCH=i686|x86_64   forces the architecture (default: i686 where this
 #                      machine runs 32-bit code, else x86_64)
@@ -16,7 +17,14 @@ if [ -z "${ARCH:-}" ]; then
 fi
 case "$ARCH" in
   i686)
+    # The root's Wine, entered through scripts/i386-root; that directory
+    # comes first in PATH, so that "wine" and "wineserver" by name are the
+    # root's too.
     WINE_LOADER=$WINE32_LOADER
+    case ":$PATH:" in
+      *":${WINE32_LOADER%/*}:"*) ;;
+      *) export PATH="${WINE32_LOADER%/*}:$PATH" ;;
+    esac
     export WINEARCH=win32 ;;
   x86_64)
     # /usr/bin/wine would pick the 32-bit loader whenever it is installed,
@@ -25,7 +33,9 @@ case "$ARCH" in
     export WINEARCH=win64 ;;
   *) echo "ARCH must be i686 or x86_64, not '$ARCH'" >&2; exit 2 ;;
 esac
-export ARCH WINE_LOADER
+# The server of that Wine: the one beside its loader, as Wine itself finds it.
+WINE_SERVER=${WINE_LOADER%/*}/wineserver
+export ARCH WINE_LOADER WINE_SERVER
 # Programs that Wine starts in turn (cmd, a test's children) use it too.
 export WINELOADER="$WINE_LOADER"
 export BUILD_ROOT="${BUILD_ROOT:-$ROOT/build}"

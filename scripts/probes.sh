@@ -1,8 +1,13 @@
 # What this machine can run: the probes behind the choice of architecture
 # (scripts/env.sh) and of Wine's packages (scripts/setup). Sourced, not run.
 
-WINE32_LOADER=/usr/lib/wine/wine
 WINE64_LOADER=/usr/lib/wine/wine64
+# 32-bit Wine lives in a private i386 root made from the distribution's main
+# suite (scripts/setup), outside the clone so that every clone shares it; it
+# does not depend on the host's package architectures or on the state of
+# their mirrors. The loader and server below enter it for each call.
+I386_ROOT=${I386_ROOT:-/var/cache/batchtools/i386-root}
+WINE32_LOADER=$ROOT/scripts/i386-root/wine
 
 # Does the kernel run 32-bit x86 programs? Some machines run 64-bit user
 # code only; there a 32-bit program, Wine's own loader included, fails with
@@ -23,9 +28,11 @@ kernel_runs_i386() {
   return $rc
 }
 
-# Can Wine start 32-bit Windows programs here? Its 32-bit loader must be
-# installed and the kernel must run it.
-wine_runs_i686() { "$WINE32_LOADER" --version >/dev/null 2>&1; }
+# Can Wine start 32-bit Windows programs here? The root must be complete
+# and the kernel must run its loader.
+wine_runs_i686() {
+  [ -f "$I386_ROOT/.complete" ] && "$WINE32_LOADER" --version >/dev/null 2>&1
+}
 
 # The binfmt_misc registration, if any, through which the kernel hands
 # 32-bit x86 programs to a user-mode emulator: its interpreter's path.
@@ -42,11 +49,10 @@ i386_emulator() {
   return 1
 }
 
-# How 32-bit Windows programs run here: "natively", "through qemu-i386"
-# (the emulator's name), or not at all (status 1).
-i686_way() {
+# How the kernel runs 32-bit x86 programs: "natively" or "through qemu-i386"
+# (the emulator's name).
+i386_kernel_way() {
   local emulator
-  wine_runs_i686 || return 1
   if emulator=$(i386_emulator); then
     echo "through ${emulator##*/}"
   else
@@ -54,18 +60,34 @@ i686_way() {
   fi
 }
 
+# How 32-bit Windows programs run here, in one phrase ("natively in a
+# private 32-bit root (DIR)"), or not at all (status 1).
+i686_way() {
+  wine_runs_i686 || return 1
+  echo "$(i386_kernel_way) in a private 32-bit root ($I386_ROOT)"
+}
+
 # The architecture whose programs run without an emulator: i686 where the
 # kernel runs 32-bit code itself, else x86_64. Benchmarks default to it, so
 # that what they time is the program and not the emulator.
 native_arch() {
-  if [ "$(i686_way)" = natively ]; then echo i686; else echo x86_64; fi
+  if wine_runs_i686 && [ "$(i386_kernel_way)" = natively ]; then echo i686; else echo x86_64; fi
 }
 
-# emulation_note ARCH: for a benchmark of ARCH's programs, one line saying
-# that its times include the emulator, when they do.
-emulation_note() {
+# way_note ARCH: for a benchmark of ARCH's programs, one line saying how
+# they run; for 32-bit programs run through an emulator, that the times
+# include it.
+way_note() {
   local way
-  if [ "$1" = i686 ] && way=$(i686_way) && [ "$way" != natively ]; then
-    echo "$1: 32-bit programs run $way here: these times include the emulator; compare only ratios of programs run the same way"
-  fi
+  case $1 in
+    x86_64) echo "x86_64: 64-bit programs run natively" ;;
+    i686)
+      way=$(i686_way) || return 0
+      case $way in
+        natively*) echo "i686: 32-bit programs run $way" ;;
+        *) echo "i686: 32-bit programs run $way: these times include the emulator; compare only ratios of programs run the same way" ;;
+      esac ;;
+  esac
 }
+# The older name of way_note.
+emulation_note() { way_note "$@"; }

@@ -25,29 +25,29 @@ TEST(Translate, BlanksCaretsAndSlashBackslash) {
 }
 
 TEST(Resplit, OnlyWhenBackslashQuote) {
-    EXPECT_TRUE(needsResplit("rovik -w: \"c:\\dir name\\\""));
-    EXPECT_FALSE(needsResplit("rovik -w: \"c:\\dir name\""));
-    EXPECT_FALSE(needsResplit("rovik \"\\x\""));  // quote then backslash is fine
+    EXPECT_TRUE(needsResplit(L"rovik -w: \"c:\\dir name\\\""));
+    EXPECT_FALSE(needsResplit(L"rovik -w: \"c:\\dir name\""));
+    EXPECT_FALSE(needsResplit(L"rovik \"\\x\""));  // quote then backslash is fine
 }
 
 TEST(Resplit, QuotedItemsKeepTrailingBackslash) {
-    std::vector<std::string> want{"rovik.exe", "-w:", "c:\\dir name\\", "next"};
-    EXPECT_EQ(resplit("rovik.exe -w: \"c:\\dir name\\\" next"), want);
+    std::vector<std::wstring> want{L"rovik.exe", L"-w:", L"c:\\dir name\\", L"next"};
+    EXPECT_EQ(resplit(L"rovik.exe -w: \"c:\\dir name\\\" next"), want);
 }
 
 TEST(Resplit, BlanksQuotesAndUnterminatedItems) {
-    EXPECT_EQ(resplit("\"c:\\prog\"   \"  x\" y\"z \"tail end"),
-              (std::vector<std::string>{"c:\\prog", "  x", "y\"z", "tail end"}));
-    EXPECT_EQ(resplit("\"a\"b c"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(resplit("   "), std::vector<std::string>{});
-    EXPECT_EQ(resplit("a  b "), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(resplit(L"\"c:\\prog\"   \"  x\" y\"z \"tail end"),
+              (std::vector<std::wstring>{L"c:\\prog", L"  x", L"y\"z", L"tail end"}));
+    EXPECT_EQ(resplit(L"\"a\"b c"), (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    EXPECT_EQ(resplit(L"   "), std::vector<std::wstring>{});
+    EXPECT_EQ(resplit(L"a  b "), (std::vector<std::wstring>{L"a", L"b"}));
 }
 
 TEST(Resplit, ReplacesTranslatedListUntranslated) {
-    std::vector<std::string> runtime{"rovik", "^^^x", "c:\\d\" next"};
-    auto args = preprocessArgs(runtime, "rovik ^^^x \"c:\\d\\\" next");
+    const auto narrow = [](const std::wstring& w) { return std::string(w.begin(), w.end()); };
+    auto args = preprocessWideArgs(L"rovik ^^^x \"c:\\d\\\" next", narrow);
     EXPECT_EQ(args, (std::vector<std::string>{"rovik", "^^^x", "c:\\d\\", "next"}));
-    auto plain = preprocessArgs({"rovik", "^^^x"}, "rovik ^^^x");
+    auto plain = preprocessWideArgs(L"rovik ^^^x", narrow);
     EXPECT_EQ(plain, (std::vector<std::string>{"rovik", "^x"}));
 }
 

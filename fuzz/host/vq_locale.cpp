@@ -1,7 +1,7 @@
 // Host stand-ins for the locale's case-insensitive comparison and its sort
 // key: both fold the ASCII letters only, so they agree with each other as
 // the real pair does (equal keys exactly when the texts compare equal).
-#include "main/locale_key.h"
+#include "history/locale_key.h"
 #include "support/textlist.h"
 
 namespace {

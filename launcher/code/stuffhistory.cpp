@@ -3,72 +3,118 @@
 
 #include <windows.h>
 
-#include <optional>
-
-#include "main/history_lock.h"
-#include "main/history_store.h"
+#include "history/history_store.h"
+#include "history/import_lines.h"
 #include "support/codepage.h"
 #include "support/filehandle.h"
 #include "support/files.h"
-#include "support/hprintf.h"
+#include "support/messages.h"
+#include "support/text_lines.h"
 
 namespace vq {
 
 namespace {
 
+// The captured file's lines as the history takes them.
+struct CapturedLines {
+    std::string text;  // to append, each line ended by CR LF
+    // Lines not taken: they hold a letter that the ANSI code page lacks.
+    int unconvertible = 0;
+    std::string first_unconvertible;  // as near as the ANSI code page comes
+};
+
+// A file with a byte-order mark (UTF-16 from PowerShell's redirection, or
+// UTF-8) is read as it says, each line into the ANSI code page; any other
+// was written by the console in its own (OEM) code page.
+CapturedLines captured_lines(const std::string& bytes) {
+    CapturedLines captured;
+    const ByteOrderMark mark = byte_order_mark(bytes);
+    if (mark.encoding == TextEncoding::code_page) {
+        append_import_lines(oem_to_ansi(bytes), captured.text);
+        return captured;
+    }
+    const std::wstring wide = marked_text_to_wide(bytes, mark);
+    std::wstring_view line;
+    for (std::wstring_view rest = wide; next_line(rest, line);) {
+        if (const auto ansi = wide_to_ansi_exact(line)) {
+            append_import_lines(*ansi, captured.text);
+        } else if (captured.unconvertible++ == 0) {
+            captured.first_unconvertible = wide_to_ansi(line);
+        }
+    }
+    return captured;
+}
+
 // The history file open for reading and writing, created when missing;
 // -1 when neither works.
 FileHandle open_or_create(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? no_file : reinterpret_cast<FileHandle>(h);
 }
 
-bool seek_to_end(FileHandle handle) {
-    LARGE_INTEGER zero{};
-    return SetFilePointerEx(reinterpret_cast<HANDLE>(handle), zero, nullptr, FILE_END) != 0;
+// The last byte of the file (empty for an empty file), and the position at
+// its end; false when the end cannot be reached.
+bool seek_to_end(FileHandle handle, std::string& last) {
+    const HANDLE h = reinterpret_cast<HANDLE>(handle);
+    LARGE_INTEGER back{}, end{};
+    back.QuadPart = -1;
+    last.clear();
+    if (SetFilePointerEx(h, back, nullptr, FILE_END)) {
+        char c = 0;
+        DWORD got = 0;
+        if (ReadFile(h, &c, 1, &got, nullptr) && got == 1) last.assign(1, c);
+    }
+    return SetFilePointerEx(h, end, nullptr, FILE_END) != 0;
 }
 
-// Appends the captured lines; false when any of them was not written whole.
-// The console wrote them in its own (OEM) code page; the history is ANSI.
-bool append_lines(FileHandle captured, FileHandle history) {
-    bool all_written = true;
-    std::string line;
-    for (bool more = true; more;) {
-        more = read_line(captured, line);
-        if (line.empty() || line.front() == ';') continue;
-        const std::string text = oem_to_ansi(line);
-        if (hprintf(history, "%s\r\n", {text}) != static_cast<int>(text.size() + 2)) all_written = false;
+bool write_all(FileHandle handle, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
+        DWORD wrote = 0;
+        if (!WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data(), chunk, &wrote, nullptr) ||
+            wrote != chunk)
+            return false;
+        bytes.remove_prefix(chunk);
     }
-    return all_written;
+    return true;
 }
 
 }  // namespace
 
-std::string stuffhistory(const Options& options) {
+std::string stuffhistory(const std::string& stuff, const std::string& history_path, bool bug,
+                         const HistoryLock::Waiting& waiting) {
+    std::string bytes;
+    if (read_whole_file(stuff, bytes) != ReadResult::ok)
+        return sformat("Couldn't open \"%s\" for read", {stuff});
+    const CapturedLines captured = captured_lines(bytes);
+
     std::string outcome;
-    FileHandle captured = open_read(options.stuff);
-    FileHandle history = no_file;
-    // A launcher saving meanwhile would move its copy over these lines.
-    std::optional<HistoryLock> lock;
-    if (captured >= 0) {
-        lock.emplace(options.history);
-        if (lock->held()) remove_stale_temps(options.history);
+    bool written = true;
+    {
+        // A launcher saving meanwhile would move its copy over these lines.
+        HistoryLock lock(history_path, HistoryLock::forever, waiting);
+        if (lock.held()) remove_stale_temps(history_path);
+        FileHandle history = open_or_create(history_path);
+        std::string last;
+        if (history < 0) {
+            outcome = sformat("Couldn't open \"%s\" for append or create", {history_path});
+        } else if (!seek_to_end(history, last)) {
+            outcome = sformat("Couldn't seek to end of \"%s\"", {history_path});
+        } else if (!captured.text.empty()) {
+            written = write_all(history, std::string(line_end_before_append(last)) + captured.text);
+        }
+        close_handle(history);
     }
-    if (captured < 0) {
-        outcome = sformat("Couldn't open \"%s\" for read", {options.stuff});
-    } else if ((history = open_or_create(options.history)) < 0) {
-        outcome = sformat("Couldn't open \"%s\" for append or create", {options.history});
-    } else if (!seek_to_end(history)) {
-        outcome = sformat("Couldn't seek to end of \"%s\"", {options.history});
-    } else {
-        const bool all_written = append_lines(captured, history);
-        close_handle(captured);
-        // What did not reach the history stays in the captured file.
-        if (!options.bug && all_written) delete_file(options.stuff);
-    }
-    close_handle(captured);
-    close_handle(history);
+    // The boxes wait for the user only now that the others may go on.
+    if (!written) errorf("hprintf result<>count failure");
+    if (captured.unconvertible > 0)
+        errorf(
+            "%d lines of \"%s\" hold letters that the ANSI code page lacks: they were not imported, and "
+            "the file is kept.  The first:\r\n%s",
+            {captured.unconvertible, stuff, captured.first_unconvertible});
+    // What did not reach the history stays in the captured file.
+    if (outcome.empty() && written && captured.unconvertible == 0 && !bug) delete_file(stuff);
     return outcome;
 }
 

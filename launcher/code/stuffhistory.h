@@ -3,19 +3,24 @@
 
 #include <string>
 
-#include "options/options.h"
+#include "history/history_lock.h"
 
 namespace vq {
 
-// Appends every line of the file `options.stuff` that is not empty and does
-// not begin with ";" to the history file `options.history`, each ended by
+// Appends every line of the file `stuff` that is not empty and does
+// not begin with ";" to the history file `history`, each ended by
 // CR LF, in pieces of at most 500 characters (a last line without a line
-// end included), each turned from the console's (OEM) code page into the
-// ANSI one.  It appends under the history lock, so that no launcher's save
-// in the meantime drops the lines.  The captured file is deleted afterwards unless
-// `options.bug` is set or a line could not be written (a failed write has
-// shown its own error box).  Returns the message to show with the usage
-// text, empty when the import went through.
-std::string stuffhistory(const Options& options);
+// end included), after a line end when the history's last line has none.
+// The captured file is in the console's (OEM) code page, or in UTF-16 or
+// UTF-8 when it begins with a byte-order mark; its lines are turned into
+// the ANSI one, and a line holding a letter that the ANSI code page lacks
+// is not imported (a box says how many).  It appends under the history
+// lock (`waiting` is told when the wait lasts), so that no launcher's save
+// in the meantime drops the lines, and shows its boxes only after letting
+// go of it.  The captured file is deleted afterwards unless `bug` (debug mode)
+// is set or a line did not reach the history.  Returns the message to show
+// with the usage text, empty when the import went through.
+std::string stuffhistory(const std::string& stuff, const std::string& history, bool bug,
+                         const HistoryLock::Waiting& waiting = {});
 
 }  // namespace vq

@@ -1,6 +1,6 @@
 // The usage message shown with every command-line error.
 #include "code/usage.h"
-#include "options/options.h"
+#include "support/build_stamp.h"
 #include "support/messages.h"
 
 namespace vq {

@@ -5,9 +5,10 @@
 #include <windowsx.h>
 
 #include "gui/template_command.h"
-#include "main/anchors.h"
-#include "main/dialog_keys.h"
+#include "support/control_text.h"
 #include "support/messages.h"
+#include "window/anchors.h"
+#include "window/dialog_keys.h"
 
 namespace vq {
 
@@ -121,10 +122,7 @@ int TformGui::show_modal(const std::string& file_template, HWND owner) {
 }
 
 std::string TformGui::command() const {
-    HWND edit = item(ID_Edit_What);
-    std::string s(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(edit, s.data(), static_cast<int>(s.size()))));
-    return s;
+    return control_text(item(ID_Edit_What));
 }
 
 LRESULT TformGui::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {

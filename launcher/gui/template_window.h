@@ -8,11 +8,11 @@
 
 #include <string>
 
-#include "main/auto_scroll.h"
-#include "main/font.h"
-#include "main/image_button.h"
-#include "main/window.h"
 #include "support/system_library.h"
+#include "window/auto_scroll.h"
+#include "window/font.h"
+#include "window/image_button.h"
+#include "window/window.h"
 
 namespace vq {
 

@@ -4,11 +4,12 @@
 #include <richedit.h>
 #include <windowsx.h>
 
-#include "main/dialog_keys.h"
-#include "main/dpi_scale.h"
+#include "support/control_text.h"
 #include "support/files.h"
 #include "support/format.h"
 #include "support/messages.h"
+#include "window/dialog_keys.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -239,8 +240,7 @@ void Thelpf::load_help(HWND view, const std::string& path) {
 void Thelpf::find_next() {
     HWND view = item(ID_RichEdit_TeciFake);
     HWND edit = item(ID_Edit1);
-    std::string needle(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    needle.resize(static_cast<size_t>(GetWindowTextA(edit, needle.data(), static_cast<int>(needle.size()))));
+    const std::string needle = control_text(edit);
     FINDTEXTEXA find{};
     find.chrg.cpMin = search_pos;
     find.chrg.cpMax = -1;

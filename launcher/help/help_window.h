@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "main/auto_scroll.h"
-#include "main/font.h"
-#include "main/window.h"
 #include "support/system_library.h"
+#include "window/auto_scroll.h"
+#include "window/font.h"
+#include "window/window.h"
 
 namespace vq {
 

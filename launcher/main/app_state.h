@@ -11,6 +11,7 @@
 #include "main/history_list.h"
 #include "main/main_window.h"
 #include "options/options.h"
+#include "playvolume/play_volume.h"
 #include "support/textlist.h"
 
 namespace vq {
@@ -23,6 +24,8 @@ struct AppState {
     const std::string options_path;  // vq.ini in the program directory
     TextList deletes;                // words whose history entries the load drops
     TextList favorites;              // key names of the options file's section "favorites"
+    std::string comspec;             // the command interpreter, read at start-up
+    MediaPlayer MediaPlayer1;        // plays the start-up sound
     TForm1 form1;
     Thelpf helpf;
     TformGui formGui;

@@ -32,8 +32,7 @@ bool closedown(AppState& app) {
 
 void cleanup(AppState& app) {
     app.deletes.clear();
-    const int n = app.form1.item_count();
-    for (int i = 0; i < n; ++i) app.form1.removeentry(i, false);
+    app.form1.free_entries();
     putoptions(app.options_path, app.form1);
 }
 

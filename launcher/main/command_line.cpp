@@ -1,7 +1,7 @@
 // Classifying the program word and composing the command lines.
 #include "main/command_line.h"
 
-#include "code/command_tests.h"
+#include "code/command_checks.h"
 #include "support/command_words.h"
 #include "support/textops.h"
 

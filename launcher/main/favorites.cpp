@@ -2,6 +2,7 @@
 
 #include "main/form.h"
 #include "main/main_window.h"
+#include "support/control_text.h"
 
 namespace vq {
 
@@ -35,7 +36,7 @@ const char* const kStarRows[] = {
 
 const Glyph kFavoritesGlyph{18, 18, kStarRows};
 
-void TForm1::setfavorites(const TextList& favorites) {
+void TForm1::set_favorites(const TextList& favorites) {
     HWND list = item(ID_ListBox_Favorites);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& f : favorites)
@@ -79,11 +80,7 @@ void TForm1::Timer_favoritesTimer() {
     HWND list = item(ID_ListBox_Favorites);
     const LRESULT cur = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (cur == LB_ERR) return;
-    const LRESULT n = SendMessageA(list, LB_GETTEXTLEN, cur, 0);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(SendMessageA(list, LB_GETTEXT, cur, reinterpret_cast<LPARAM>(text.data()))));
-    set_edit_text(text);
+    set_edit_text(list_item_text(list, static_cast<int>(cur)));
     if (favdbl) {
         run_request();
         return;

@@ -1,6 +1,6 @@
 #include "main/form.h"
 
-#include "main/dpi_scale.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -62,8 +62,7 @@ const ControlDef kControls[] = {
 };
 }  // namespace
 
-const ControlDef* form_controls(std::size_t* count) {
-    *count = sizeof kControls / sizeof kControls[0];
+std::span<const ControlDef> form_controls() {
     return kControls;
 }
 

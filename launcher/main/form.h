@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 
-#include "main/anchors.h"
+#include "window/anchors.h"
+#include "window/form_table.h"
 
 namespace vq {
 
@@ -50,39 +52,8 @@ enum TimerId : unsigned {
     ID_Timer_favorites = 2,  // 250 ms: a click or a double click in the favorites
 };
 
-enum class ControlKind {
-    Edit,
-    ListBox,   // several items selectable
-    PickList,  // one item selectable
-    Label,
-    Button,
-    ImageButton,  // a button with a picture beside its caption (image_button.h)
-    CheckBox,
-    RadioButton,  // one of the items of a radio group; the handler checks it
-    GroupBox,     // the frame and caption of a radio group
-};
-
-enum class ControlFont {
-    Form,         // the window's font: MS Sans Serif, 8 points (11 pixels)
-    CourierEdit,  // Courier New, 13 pixels
-    CourierList,  // Courier New, 11 pixels
-};
-
-struct ControlDef {
-    int id;
-    const char* name;
-    ControlKind kind;
-    int left, top, width, height;
-    unsigned anchors;
-    ControlFont font;
-    const char* caption;
-    int tab;          // tab order; -1 = not a tab stop
-    bool visible;     // visible when the window is created
-    int item_height;  // list boxes: item height in pixels; 0 = default
-};
-
 // The controls, in the order they are created (which is the tab order).
-const ControlDef* form_controls(std::size_t* count);
+std::span<const ControlDef> form_controls();
 
 // Where a control with these anchors lies when the client area has the
 // given size in pixels at `dpi`: anchored edges keep their design distance

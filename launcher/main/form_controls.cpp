@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "main/dpi_scale.h"
 #include "main/form.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -83,8 +83,8 @@ void FormFonts::make(int dpi) {
 }
 
 bool create_form_controls(HWND form, HINSTANCE instance) {
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const auto defs = form_controls();
+    const size_t n = defs.size();
     for (size_t i = 0; i < n; ++i) {
         const ControlDef& d = defs[i];
         const ControlClass cls = class_of(d.kind);
@@ -101,8 +101,8 @@ bool create_form_controls(HWND form, HINSTANCE instance) {
 
 void apply_form_fonts(HWND form, const FormFonts& fonts, int dpi, bool redraw) {
     SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.form()), FALSE);
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const auto defs = form_controls();
+    const size_t n = defs.size();
     for (size_t i = 0; i < n; ++i) {
         const ControlDef& d = defs[i];
         HWND c = GetDlgItem(form, d.id);
@@ -131,8 +131,8 @@ void FormLayout::apply(HWND form, int dpi) {
                                               auto_scroll_range(true, shown, top_of, dpi));
     // Only the controls that move are moved: showing a control or a size
     // that changes no rectangle costs no window positions.
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const auto defs = form_controls();
+    const size_t n = defs.size();
     HDWP dwp = nullptr;
     for (size_t i = 0; i < n; ++i) {
         HWND c = GetDlgItem(form, defs[i].id);

@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "main/auto_scroll.h"
+#include "window/auto_scroll.h"
 
 namespace vq {
 

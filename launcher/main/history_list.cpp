@@ -1,16 +1,16 @@
 #include "main/history_list.h"
 
+#include "history/history_build.h"
+#include "history/history_lock.h"
+#include "history/history_store.h"
+#include "history/locale_key.h"
 #include "main/form.h"
-#include "main/history_build.h"
-#include "main/history_lock.h"
-#include "main/history_store.h"
-#include "main/locale_key.h"
+#include "support/atomic_file.h"
 #include "support/files.h"
 
 namespace vq {
 
 void HistoryList::loadhistory(TForm1& form, const Options& options, const TextList& deletes) {
-    form.listorder = 1;
     form.loadcount = 0;
     const std::string& path = options.history;
 
@@ -34,9 +34,9 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
     s.leave_short = options.leave_short;
     s.leave_1 = options.leave_1;
     // The texts are views into the bytes read, which this list keeps.
-    const std::vector<std::string_view> texts =
-        build_history_views(bytes, deletes, s, locale_text_key_into,
-                            [&form](int32_t count) { return form.showprogress("adding %d", {count}); });
+    const std::vector<std::string_view> texts = build_history_views(
+        bytes, deletes, s, locale_text_key_into,
+        [&form](int32_t count) { return form.showprogress("adding %d", {count}); }, &unreached_);
     form.loadcount = static_cast<int32_t>(texts.size());
     // The window may have gone while the progress points let events run.
     if (!form.handle()) return;
@@ -57,21 +57,25 @@ void HistoryList::savehistory(TForm1& form, const Options& options) {
 
 bool HistoryList::save_merged(TForm1& form, const Options& options) {
     // Another launcher's or an import's change between the read and the
-    // move would be lost: they wait for one another here.  Without the
-    // lock (none to be had in time) the save still happens.
-    HistoryLock lock(options.history);
+    // move would be lost: they wait for one another here.  For the
+    // lock they wait as long as it takes, saying so; only where no lock
+    // can be had at all does the save go on without one.
+    HistoryLock lock(options.history, HistoryLock::forever,
+                     [&] { form.show_status(history_lock_wait_text(options.history)); });
     if (lock.held()) remove_stale_temps(options.history);
     std::vector<std::string> added;
     if (file_exists(options.history)) {
         try {
             added = lines_added_since(loaded_bytes_, read_history_bytes(options.history));
         } catch (...) {
-            // Unreadable now: the list alone is written, as without others.
+            // What others added cannot be known: writing the list alone
+            // would drop it.  This attempt failed.
+            return false;
         }
     }
-    const std::string bytes =
-        join_history_lines(history_save_lines(form.list_items(), form.listorder, added, form.edit_text()));
-    return replace_history_file(options.history, bytes);
+    const std::string bytes = join_history_lines(history_save_lines(
+        split_history_views(unreached_), form.list_items(), form.listorder(), added, form.edit_text()));
+    return replace_file(options.history, bytes);
 }
 
 }  // namespace vq

@@ -18,8 +18,9 @@ class HistoryList {
     void loadhistory(TForm1& form, const Options& options, const TextList& deletes);
     // Writes the list oldest first with the Edit box text as the newest
     // line; two attempts.  Lines that another launcher or an import added
-    // to the file since the load are kept, older than the Edit text; each
-    // attempt reads and writes under the history lock.  Works
+    // to the file since the load are kept, older than the Edit text, and
+    // so are the lines of a cancelled load's unreached part, oldest of
+    // all; each attempt reads and writes under the history lock.  Works
     // once per run, never in the -gui: mode.
     void savehistory(TForm1& form, const Options& options);
 
@@ -31,6 +32,9 @@ class HistoryList {
     bool saved_once_ = false;
     // The file as the load read it, to tell what others added since.
     std::string loaded_bytes_;
+    // The older part of it that a cancelled load never reached: the save
+    // keeps its lines.
+    std::string_view unreached_;
     // The file existed but could not be read: the list does not hold the
     // history, and writing it back would destroy the file.
     bool load_failed_ = false;

@@ -11,7 +11,7 @@
 
 namespace vq {
 
-// The values of TForm1::listorder.
+// The values of TForm1::listorder().
 inline constexpr int kOrderAlpha = 0;          // by text, ascending
 inline constexpr int kOrderNewestFirst = 1;    // by age, ascending (as loaded)
 inline constexpr int kOrderAlphaReversed = 2;  // by text, descending

@@ -5,16 +5,18 @@
 
 #include <exception>
 
-#include "main/dpi_scale.h"
 #include "main/edit_keys.h"
 #include "main/exec_text.h"
 #include "main/favorites.h"
 #include "main/find_back.h"
 #include "main/form.h"
-#include "main/wide_window.h"
 #include "main/list_order.h"
+#include "main/resource.h"
+#include "main/wide_window.h"
+#include "support/control_text.h"
 #include "support/keys.h"
 #include "support/messages.h"
+#include "window/dpi_scale.h"
 
 namespace vq {
 
@@ -57,7 +59,7 @@ TForm1::TForm1(Owner& owner, Options& options)
 
 bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
-                                  kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, true}))
+                                  kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, IDI_VQ}))
         return false;
     if (!create_form_controls(handle(), instance)) return false;
     fonts_.make(dpi());
@@ -83,7 +85,7 @@ bool TForm1::create(HINSTANCE instance) {
 void TForm1::dpi_changed(int old_dpi) {
     fonts_.make(dpi());
     apply_form_fonts(handle(), fonts_, dpi(), true);
-    if (savedwidth_ != 0) savedwidth_ = rescale_px(savedwidth_, old_dpi, dpi());
+    if (savedwidth != 0) savedwidth = rescale_px(savedwidth, old_dpi, dpi());
     apply_anchors();
     InvalidateRect(handle(), nullptr, TRUE);
 }
@@ -361,11 +363,11 @@ void TForm1::button_wideClick() {
     RECT r;
     GetWindowRect(hwnd, &r);
     const int height = r.bottom - r.top;
-    if (savedwidth_ == 0) {
+    if (savedwidth == 0) {
         const WindowSpan now{r.left, r.right - r.left};
         const auto wide = widened(GetSystemMetrics(SM_CXSCREEN), options_.widepercent, now);
         if (!wide) return;
-        savedwidth_ = now.width;
+        savedwidth = now.width;
         SetWindowPos(hwnd, nullptr, wide->left, r.top, wide->width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowTextA(item(ID_button_wide), "unw&ide");
         refocusedit();
@@ -376,8 +378,8 @@ void TForm1::button_wideClick() {
         set_edit_selection(0, 0);
         set_edit_selection(static_cast<int>(start), 0);
     } else {
-        SetWindowPos(hwnd, nullptr, 0, 0, savedwidth_, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        savedwidth_ = 0;
+        SetWindowPos(hwnd, nullptr, 0, 0, savedwidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        savedwidth = 0;
         SetWindowTextA(item(ID_button_wide), "w&ide");
     }
 }
@@ -409,8 +411,8 @@ void TForm1::CheckBox_WaitExecClick() {
 // timer.  While a message box of the launcher is open the window stays
 // where it is, so that the box is not hidden behind it.
 void TForm1::Timer_OnTopTimer() {
-    if (ontopcount_ < 0) ontopcount_ = options_.ontoptime;
-    if (--ontopcount_ <= 0) disable_ontop_timer();
+    if (ontopcount < 0) ontopcount = options_.ontoptime;
+    if (--ontopcount <= 0) disable_ontop_timer();
     if (IsWindowEnabled(handle())) SetForegroundWindow(handle());
 }
 
@@ -556,11 +558,11 @@ void TForm1::Sort_click() {
     setorder(order_for(alpha, checked(ID_CheckBox_Reverse)));
 }
 
-// Sorting clears the list's selection.  When the sort fails, `listorder`
+// Sorting clears the list's selection.  When the sort fails, `listorder_`
 // keeps naming the order the list is shown in, so that a save still knows
 // whether the list is oldest first.
 void TForm1::setorder(int order) {
-    if (order == listorder) return;
+    if (order == listorder_) return;
     const int n = item_count();
     OrderItems items;
     items.reserve(static_cast<size_t>(n));
@@ -572,7 +574,25 @@ void TForm1::setorder(int order) {
         return;
     }
     set_items(std::move(items));
-    listorder = static_cast<unsigned char>(order);
+    listorder_ = static_cast<unsigned char>(order);
+}
+
+// The -gui: road's last look at the command built from the file template:
+// the Edit box, OK and Cancel and a few check boxes, without the history
+// list and the controls that work on it; 150 pixels high (at 96 DPI) and
+// twice as wide, with Repeat key checked.
+void TForm1::show_reduced() {
+    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
+                   ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
+                   ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, ID_BitBtn_Help})
+        ShowWindow(item(id), SW_HIDE);
+    move_control(ID_Checkbox_Debug, 64);
+    set_checked(ID_CheckBox_WaitExec, true);
+    RECT r;
+    GetWindowRect(handle(), &r);
+    SetWindowPos(handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, dpi()),
+                 SWP_NOMOVE | SWP_NOZORDER);
+    apply_anchors();
 }
 
 bool TForm1::selectfirst() {
@@ -605,19 +625,19 @@ void TForm1::getexectext() {
 
 void TForm1::show_status(const std::string& text) {
     HWND label = item(ID_Label_stat);
-    SetWindowTextA(label, text.c_str());
+    set_control_text(label, text);
     UpdateWindow(label);
 }
 
 bool TForm1::showprogress(std::string_view format, const Args& args) {
-    SetWindowTextA(item(ID_Label_stat), sformat(format, args).c_str());
+    set_control_text(item(ID_Label_stat), sformat(format, args));
     process_pending_events();
     if (handle()) UpdateWindow(handle());
     return cancelled;
 }
 
 void TForm1::set_caption(const std::string& text) {
-    SetWindowTextA(handle(), text.c_str());
+    set_control_text(handle(), text);
 }
 
 void TForm1::show_control(int id) {
@@ -634,16 +654,11 @@ void TForm1::set_checked(int id, bool on) {
 }
 
 std::string TForm1::edit_text() const {
-    HWND edit = item(ID_Edit);
-    int n = GetWindowTextLengthA(edit);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(edit, s.data(), n + 1);
-    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return s;
+    return control_text(item(ID_Edit));
 }
 
 void TForm1::set_edit_text(const std::string& text) {
-    SetWindowTextA(item(ID_Edit), text.c_str());
+    set_control_text(item(ID_Edit), text);
 }
 
 void TForm1::set_edit_selection(int start, int length) {
@@ -655,12 +670,7 @@ int TForm1::item_count() const {
 }
 
 std::string TForm1::item_text(int index) const {
-    LRESULT n = list_send(LB_GETTEXTLEN, index, 0);
-    if (n == LB_ERR) return {};
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = list_send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
-    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return s;
+    return list_item_text(list_, index);
 }
 
 THistEntry* TForm1::item_entry(int index) const {
@@ -691,6 +701,7 @@ void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
 }
 
 void TForm1::set_items(const std::vector<std::string_view>& texts) {
+    listorder_ = kOrderNewestFirst;
     fill_list(texts, [](size_t at, bool added) {
         return added ? new THistEntry(static_cast<int32_t>(at)) : nullptr;
     });
@@ -725,6 +736,11 @@ void TForm1::fill_list(const std::vector<std::string_view>& texts,
     }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TForm1::free_entries() {
+    const int n = item_count();
+    for (int i = 0; i < n; ++i) removeentry(i, false);
 }
 
 void TForm1::removeentry(int index, bool remove) {

@@ -14,16 +14,15 @@
 #include <utility>
 #include <vector>
 
+#include "history/history_format.h"
 #include "main/form_controls.h"
 #include "main/hist_entry.h"
-#include "main/history_file.h"
-#include "main/image_button.h"
-#include "main/window.h"
 #include "options/options.h"
-#include "playvolume/play_volume.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
+#include "window/image_button.h"
+#include "window/window.h"
 
 namespace vq {
 
@@ -94,11 +93,13 @@ class TForm1 : public Window, public StatusDisplay {
     std::vector<ListItem> list_items() const;
     // Replaces the items; the list takes over the entry objects.
     void set_items(std::vector<std::pair<std::string, THistEntry*>> items);
-    // Replaces the items by copies of `texts`, each with a new entry whose
-    // age is its position.
+    // Replaces the items by copies of `texts` (the history as loaded), each
+    // with a new entry whose age is its position: newest first.
     void set_items(const std::vector<std::string_view>& texts);
     // Frees the item's entry object; with `remove` the item goes too.
     void removeentry(int index, bool remove);
+    // Frees every item's entry object (the items stay, without one).
+    void free_entries();
     // Makes the first item current when none is, and selects the current
     // item; false when the list is empty.
     bool selectfirst();
@@ -109,13 +110,19 @@ class TForm1 : public Window, public StatusDisplay {
     // Puts the list into an order (list_order.h); an order that cannot be
     // made is reported and the list stays as it was.
     void setorder(int order);
+    // The order the list is in: 0 alphabetical, 1 newest first (as
+    // loaded), 2 alphabetical reversed, 3 oldest first.
+    int listorder() const { return listorder_; }
 
     // The favorites into their list; the Favorites button shows when there
     // are any.
-    void setfavorites(const TextList& favorites);
+    void set_favorites(const TextList& favorites);
 
     // Lays the controls out again (after one was shown or hidden).
     void apply_anchors() { layout_.apply(handle(), dpi()); }
+    // The reduced window of the -gui: road (the command built from the
+    // file template, without the history list).
+    void show_reduced();
     // Moves a control to another top edge for the rest of the run.
     void move_control(int id, int top) {
         layout_.move_top(id, top);
@@ -129,13 +136,12 @@ class TForm1 : public Window, public StatusDisplay {
     int32_t loadcount = 0;        // entries the history load added
     bool changed = false;         // the list was changed by hand
     int32_t backpos = 0;          // list position reached with Back
-    std::string comspec;          // the command interpreter
-    unsigned char listorder = 1;  // 0 alphabetical, 1 newest first, 2 alphabetical reversed, 3 oldest first
     bool stoprun = false;         // a close request arrived during the close path
     bool favdbl = false;          // a favorite was double-clicked: its tick runs it; never cleared
-    MediaPlayer MediaPlayer1;     // plays the start-up sound
 
   private:
+    unsigned char listorder_ = 1;  // see listorder()
+
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
     void dpi_changed(int old_dpi) override;
     void OnSize(HWND hwnd, UINT state, int cx, int cy);
@@ -224,8 +230,8 @@ class TForm1 : public Window, public StatusDisplay {
     bool held_close_ = false;
     bool held_run_ = false;
     bool closing_ = false;     // the close path runs
-    int32_t savedwidth_ = 0;   // the width before widening; 0 while not widened
-    int32_t ontopcount_ = -1;  // on-top ticks left; negative before the first
+    int32_t savedwidth = 0;   // the width before widening; 0 while not widened
+    int32_t ontopcount = -1;  // on-top ticks left; negative before the first
     bool in_dontsave_click_ = false;
     bool in_savejunk_click_ = false;
     HWND focus_before_ = nullptr;  // the control that had the focus when the window lost it

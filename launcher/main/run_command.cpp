@@ -29,7 +29,7 @@ RunOutcome runcommand(AppState& app) {
         return RunOutcome::stay;
 
     const bool repeat_key = form.checked(ID_CheckBox_WaitExec);
-    const StartPlan plan = plan_start(command, rest, program, form.comspec, options.vqargs, repeat_key);
+    const StartPlan plan = plan_start(command, rest, program, app.comspec, options.vqargs, repeat_key);
     if (options.bug && !confirm_exec(form.handle(), plan.application, plan.command_line))
         return RunOutcome::done;
 

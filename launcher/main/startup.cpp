@@ -2,64 +2,29 @@
 
 #include "code/stuffhistory.h"
 #include "code/usage.h"
+#include "history/history_lock.h"
+#include "history/history_store.h"
 #include "main/app_state.h"
-#include "main/dpi_scale.h"
 #include "main/form.h"
-#include "main/history_lock.h"
-#include "main/history_store.h"
 #include "options/parseargs.h"
 #include "playvolume/play_volume.h"
 #include "support/files.h"
 
 namespace vq {
 
-namespace {
-
-// The main window for a last look at the command built from the file
-// template: the Edit box, OK and Cancel and a few check boxes, without the
-// history list and the controls that work on it; 150 pixels high (at 96
-// DPI) and twice as wide, with Repeat key checked.
-void show_reduced(TForm1& form) {
-    for (int id : {ID_ListBox, ID_RadioGroup_Sort, ID_RadioGroup_Sort_time, ID_RadioGroup_Sort_alpha,
-                   ID_CheckBox_Reverse, ID_BitBtn_Delete, ID_BitBtn_Find, ID_BitBtn_Favorites,
-                   ID_CheckBox_DontSave, ID_CheckBox_SaveJunk, ID_BitBtn_Help})
-        ShowWindow(form.item(id), SW_HIDE);
-    form.move_control(ID_Checkbox_Debug, 64);
-    form.set_checked(ID_CheckBox_WaitExec, true);
-    RECT r;
-    GetWindowRect(form.handle(), &r);
-    SetWindowPos(form.handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, form.dpi()),
-                 SWP_NOMOVE | SWP_NOZORDER);
-    form.apply_anchors();
-}
-
-// What saves that were killed left beside the history goes at the next
-// start, even when this run saves nothing.  A launcher that holds the lock
-// now is saving, and cleans up itself.
-void remove_leftover_temps(const std::string& history) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((history + ".*new~").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return;
-    FindClose(find);
-    HistoryLock lock(history, 0);
-    if (lock.held()) remove_stale_temps(history);
-}
-
-}  // namespace
-
 void startup(AppState& app) {
     TForm1& form = app.form1;
     Options& options = app.options;
 
-    form.comspec = get_env("comspec");
-    if (form.comspec.empty()) form.comspec = "command.com";
+    app.comspec = get_env("comspec");
+    if (app.comspec.empty()) app.comspec = "command.com";
     form.modalresult = mrCancel;
     app.deletes.clear();
     if (!getoptions(app.options_path, options, app.deletes, app.favorites)) {
         form.close();
         return;
     }
-    form.setfavorites(app.favorites);
+    form.set_favorites(app.favorites);
     if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
     if (form.cancelled) {
         form.close();
@@ -80,7 +45,7 @@ void startup(AppState& app) {
             return;
         }
         form.set_edit_text(app.formGui.command());
-        show_reduced(form);
+        form.show_reduced();
         ShowWindow(form.handle(), SW_SHOW);
         SetForegroundWindow(form.handle());
         SetFocus(form.item(ID_Edit));
@@ -89,7 +54,9 @@ void startup(AppState& app) {
     if (!options.stuff.empty()) {
         // A -stuff run imports the captured history and ends, whether or
         // not the import went through.
-        const std::string failure = stuffhistory(options);
+        const std::string failure = stuffhistory(options.stuff, options.history, options.bug, [&form, &options] {
+            form.show_status(history_lock_wait_text(options.history));
+        });
         if (!failure.empty()) {
             showusage(command_args(), "%s", {failure});
             form.cancelled = true;
@@ -118,7 +85,7 @@ void startup(AppState& app) {
         form.selectfirst();
         form.takeselection();
     }
-    startup_sound(form.MediaPlayer1, options.beep, options.beepwav);
+    startup_sound(app.MediaPlayer1, options.beep, options.beepwav);
     if (options.ontoptime > 0) form.enable_ontop_timer();
 }
 

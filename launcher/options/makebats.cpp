@@ -1,8 +1,8 @@
 // The generated scripts on disk.
 #include "options/makebats.h"
 
-#include "main/history_store.h"
 #include "options/batch_scripts.h"
+#include "support/atomic_file.h"
 #include "support/codepage.h"
 #include "support/files.h"
 #include "support/messages.h"
@@ -23,7 +23,7 @@ void writebat(std::string& path, const std::string& text, const std::string& ver
     path = in_dir(path, program_dir);
     if (!scripts_current(version)) vq::delete_file(path);
     if (vq::file_exists(path)) return;
-    if (!replace_history_file(path, text)) errorf("Couldn't create %s!", {path});
+    if (!replace_file(path, text)) errorf("Couldn't create %s!", {path});
 }
 
 void makebats(Options& options, const std::string& program_dir) {

@@ -6,14 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "support/build_stamp.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
 
 namespace vq {
-
-// Compiled into the program: shown in the usage text and stored as
-// "version" in the options file at every close.
-inline constexpr const char* build_stamp = "1/14/2015 13:27:45";
 
 struct Options {
     std::string stuff;                  // file to import (-stuff)

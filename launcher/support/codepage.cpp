@@ -7,7 +7,7 @@ namespace vq {
 
 namespace {
 
-std::wstring to_wide(UINT codepage, const std::string& text) {
+std::wstring to_wide(UINT codepage, std::string_view text) {
     if (text.empty()) return {};
     const int n = MultiByteToWideChar(codepage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
@@ -17,7 +17,7 @@ std::wstring to_wide(UINT codepage, const std::string& text) {
 
 // The wide text in `codepage`; `exact` (when given) tells whether every
 // letter had a form of its own there.
-std::string from_wide(UINT codepage, const std::wstring& wide, bool* exact = nullptr) {
+std::string from_wide(UINT codepage, std::wstring_view wide, bool* exact = nullptr) {
     if (exact) *exact = true;
     if (wide.empty()) return {};
     BOOL defaulted = FALSE;
@@ -27,8 +27,8 @@ std::string from_wide(UINT codepage, const std::wstring& wide, bool* exact = nul
                                       nullptr, used);
     std::string text(static_cast<size_t>(n > 0 ? n : 0), '\0');
     if (n > 0)
-        WideCharToMultiByte(codepage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
-                            used);
+        WideCharToMultiByte(codepage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n,
+                            nullptr, used);
     if (exact) *exact = n > 0 && !defaulted;
     return text;
 }
@@ -50,6 +50,44 @@ std::wstring short_form(const std::wstring& path) {
 }
 
 }  // namespace
+
+std::wstring ansi_to_wide(std::string_view text) {
+    return to_wide(CP_ACP, text);
+}
+
+std::string wide_to_ansi(std::wstring_view text) {
+    return from_wide(CP_ACP, text);
+}
+
+std::optional<std::string> wide_to_ansi_exact(std::wstring_view text) {
+    bool exact = false;
+    std::string ansi = from_wide(CP_ACP, text, &exact);
+    if (!exact) return std::nullopt;
+    return ansi;
+}
+
+std::wstring marked_text_to_wide(std::string_view bytes, const ByteOrderMark& mark) {
+    bytes.remove_prefix(mark.length);
+    switch (mark.encoding) {
+        case TextEncoding::utf8:
+            return to_wide(CP_UTF8, bytes);
+        case TextEncoding::utf16le:
+        case TextEncoding::utf16be: {
+            static_assert(sizeof(wchar_t) == sizeof(char16_t));
+            const std::u16string units = utf16_units(bytes, mark.encoding == TextEncoding::utf16be);
+            return std::wstring(units.begin(), units.end());
+        }
+        case TextEncoding::code_page:
+            break;
+    }
+    return to_wide(CP_ACP, bytes);
+}
+
+std::string file_text_as_ansi(std::string bytes) {
+    const ByteOrderMark mark = byte_order_mark(bytes);
+    if (mark.encoding == TextEncoding::code_page) return bytes;
+    return wide_to_ansi(marked_text_to_wide(bytes, mark));
+}
 
 bool is_plain_ascii(std::string_view text) {
     for (char c : text)

@@ -7,7 +7,24 @@
 #include <string>
 #include <string_view>
 
+#include "support/text_encoding.h"
+
 namespace vq {
+
+// Between the ANSI code page and the wide text of the controls and the
+// system: every text that crosses goes through these.  A letter without an
+// ANSI form becomes the system's nearest one; the _exact form gives none
+// instead.
+std::wstring ansi_to_wide(std::string_view text);
+std::string wide_to_ansi(std::wstring_view text);
+std::optional<std::string> wide_to_ansi_exact(std::wstring_view text);
+
+// The text of a file that starts with a byte-order mark, without the mark,
+// as wide text (a file without one is taken as ANSI).
+std::wstring marked_text_to_wide(std::string_view bytes, const ByteOrderMark& mark);
+// A file's text in the ANSI code page: a file with a byte-order mark is
+// converted, any other is left as it is.
+std::string file_text_as_ansi(std::string bytes);
 
 // True when every byte is below 128: such a text reads the same in every
 // code page the launcher meets.

@@ -1,4 +1,4 @@
-// Raw file handles: open, create, close and line reading.
+// Raw file handles: open, create and close.
 #include <windows.h>
 
 #include "support/filehandle.h"
@@ -34,19 +34,6 @@ FileHandle open_append(const std::string& path) {
 void close_handle(FileHandle& handle) {
     if (handle >= 0) CloseHandle(to(handle));
     handle = no_file;
-}
-
-bool read_line(FileHandle handle, std::string& line) {
-    line.clear();
-    for (;;) {
-        char c = 0;
-        DWORD got = 0;
-        if (handle < 0 || !ReadFile(to(handle), &c, 1, &got, nullptr) || got != 1) return false;
-        if (c == '\n') continue;
-        if (c == '\r') return true;
-        line += c;
-        if (line.size() >= 500) return true;
-    }
 }
 
 }  // namespace vq

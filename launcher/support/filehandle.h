@@ -20,10 +20,4 @@ FileHandle open_append(const std::string& path);
 // Closes the handle when it is not negative; sets it to -1 in every case.
 void close_handle(FileHandle& handle);
 
-// Reads one line: bytes up to a CR, LF bytes dropped wherever they stand,
-// at most 500 characters per line (the rest comes back as the next line).
-// True when the line ended normally; false at end of file or on a read
-// error, with `line` holding what was gathered before that.
-bool read_line(FileHandle handle, std::string& line);
-
 }  // namespace vq

@@ -87,8 +87,9 @@ std::vector<std::string> command_args() {
 
 ReadResult read_whole_file(const std::string& path, std::string& bytes) {
     bytes.clear();
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Another process may write, replace or delete the file meanwhile.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return ReadResult::cannot_open;
     // One buffer of the file's size (and a byte more, so that a file that
     // keeps its size is read by one call); a file that grows meanwhile

@@ -25,7 +25,8 @@ bool directory_exists(const std::string& name);
 // Deletes a file; false when that failed.
 bool delete_file(const std::string& name);
 
-// Reads a whole file into `bytes` (shared with writers).
+// Reads a whole file into `bytes` (shared with writers, movers and
+// deleters).
 enum class ReadResult { ok, cannot_open, cannot_read };
 ReadResult read_whole_file(const std::string& path, std::string& bytes);
 

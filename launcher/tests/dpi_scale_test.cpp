@@ -3,9 +3,9 @@
 
 #include <cstddef>
 
-#include "main/anchors.h"
-#include "main/dpi_scale.h"
 #include "main/form.h"
+#include "window/anchors.h"
+#include "window/dpi_scale.h"
 
 using namespace vq;
 
@@ -36,8 +36,8 @@ TEST(DpiScale, OtherScalesRoundToTheNearestPixelAsMulDivDoes) {
 // lies where the table says, times DPI / 96, within a pixel; controls that
 // touch as designed still touch.
 TEST(DpiScale, TheFormTableScalesAsAWhole) {
-    std::size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const auto defs = form_controls();
+    const size_t n = defs.size();
     for (int dpi : {96, 120, 144, 192}) {
         const int cw = scale_px(kFormClientWidth, dpi), ch = scale_px(kFormClientHeight, dpi);
         for (std::size_t i = 0; i < n; ++i) {

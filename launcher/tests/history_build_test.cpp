@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main/history_build.h"
-#include "main/locale_key.h"
+#include "history_load.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ Lines split(const std::string& s) {
 }
 
 struct Load {
-    std::vector<vq::HistEntryData> entries;
+    std::vector<vqtest::LoadedEntry> entries;
     std::vector<int> progress;
     Lines texts() const {
         Lines t;
@@ -39,24 +38,24 @@ struct Load {
 
 Load load(const Lines& lines, vq::LoadSettings s = {}, const Lines& deletes = {"x", "vq"},
           int cancel_at = -1) {
-    const std::vector<std::string_view> views(lines.begin(), lines.end());
     Load r;
-    r.entries = vq::build_history(views, deletes, s, vq::locale_text_key_into, [&](int32_t n) {
+    r.entries = vqtest::load_lines(lines, deletes, s, [&](int32_t n) {
         r.progress.push_back(n);
         return n == cancel_at;
     });
-    // The load straight from the file's bytes gives the same list and the
-    // same progress, for every line end the file may use.
-    for (const char* end : {"\r\n", "\n", "\r"}) {
-        std::string bytes;
-        for (const auto& l : lines) bytes += l + end;
+    // Every line end the file may use gives the same list and progress.
+    for (const char* end : {"\n", "\r"}) {
         std::vector<int> progress;
-        const std::vector<std::string_view> texts =
-            vq::build_history_views(bytes, deletes, s, vq::locale_text_key_into, [&](int32_t n) {
+        const auto other = vqtest::load_lines(
+            lines, deletes, s,
+            [&](int32_t n) {
                 progress.push_back(n);
                 return n == cancel_at;
-            });
-        EXPECT_EQ(Lines(texts.begin(), texts.end()), r.texts());
+            },
+            end);
+        Lines texts;
+        for (const auto& e : other) texts.push_back(e.text);
+        EXPECT_EQ(texts, r.texts());
         EXPECT_EQ(progress, r.progress);
     }
     return r;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main/locale_key.h"
+#include "history/locale_key.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 #include <cstdlib>
 #include <thread>
 
-#include "main/history_lock.h"
-#include "main/history_store.h"
-#include "main/history_temp.h"
+#include "history/history_lock.h"
+#include "history/history_store.h"
+#include "support/atomic_file.h"
+#include "support/temp_files.h"
 #include "testsupport.h"
 
 using vq::HistoryLock;
@@ -128,9 +129,9 @@ TEST(StaleTemps, OnlyFilesNoRunningProcessWritesAreRemoved) {
     const std::string history = dir.write("vq.txt", "dir /w\r\n");
     EndedProcess ended;
     ASSERT_NE(ended.pid, 0u);
-    const std::string dead = dir.write(vq::history_temp_path("vq.txt", ended.pid), "killed half way");
+    const std::string dead = dir.write(vq::temp_path_beside("vq.txt", ended.pid), "killed half way");
     const std::string legacy = dir.write("vq.txt.new~", "an older build's");
-    const std::string mine = dir.write(vq::history_temp_path("vq.txt", GetCurrentProcessId()), "mine");
+    const std::string mine = dir.write(vq::temp_path_beside("vq.txt", GetCurrentProcessId()), "mine");
     const std::string other = dir.write("vq.txt.bak", "the user's own");
     // An older build's file that is still being written is held open.
     const std::string other_history = dir.write("other.txt.new~", "");
@@ -153,7 +154,7 @@ TEST(StaleTemps, OnlyFilesNoRunningProcessWritesAreRemoved) {
 TEST(StaleTemps, ASaveLeavesOnlyTheHistory) {
     testsupport::TempDir dir;
     const std::string history = dir.write("vq.txt", "old\r\n");
-    ASSERT_TRUE(vq::replace_history_file(history, "new\r\n"));
+    ASSERT_TRUE(vq::replace_file(history, "new\r\n"));
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(dir.file("*").c_str(), &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);

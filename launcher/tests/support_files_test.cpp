@@ -1,4 +1,4 @@
-// Line reading through raw handles, the program directory and file existence.
+// Raw handles, the program directory and file existence.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,58 +10,6 @@
 using namespace vq;
 
 namespace {
-
-struct Line {
-    std::string text;
-    bool ended;
-    bool operator==(const Line&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Line& l) {
-    return os << "{\"" << l.text << "\", " << l.ended << "}";
-}
-
-// Every read_line result over a file of the given bytes, the final false one included.
-std::vector<Line> readAll(const std::string& bytes) {
-    testsupport::TempDir dir;
-    std::string path = dir.write("lines.txt", bytes);
-    FileHandle h = open_read(path);
-    EXPECT_GE(h, 0);
-    std::vector<Line> out;
-    std::string line;
-    for (;;) {
-        bool ended = read_line(h, line);
-        out.push_back({line, ended});
-        if (!ended) break;
-    }
-    close_handle(h);
-    return out;
-}
-
-TEST(ReadLine, CrEndsALineAndLfIsDropped) {
-    EXPECT_EQ(readAll("a\r\nb\r"), (std::vector<Line>{{"a", true}, {"b", true}, {"", false}}));
-    EXPECT_EQ(readAll("a\nb\r"), (std::vector<Line>{{"ab", true}, {"", false}}));
-    EXPECT_EQ(readAll(""), (std::vector<Line>{{"", false}}));
-}
-
-TEST(ReadLine, LastLineWithoutCrComesBackWithFalse) {
-    EXPECT_EQ(readAll("one\r\ntwo"), (std::vector<Line>{{"one", true}, {"two", false}}));
-}
-
-TEST(ReadLine, LongLinesArriveIn500CharacterPieces) {
-    auto lines = readAll(std::string(1200, 'q') + "\r");
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], (Line{std::string(500, 'q'), true}));
-    EXPECT_EQ(lines[1], (Line{std::string(500, 'q'), true}));
-    EXPECT_EQ(lines[2], (Line{std::string(200, 'q'), true}));
-    EXPECT_EQ(lines[3], (Line{"", false}));
-}
-
-TEST(ReadLine, NoFileReadsNothing) {
-    std::string line = "old";
-    EXPECT_FALSE(read_line(no_file, line));
-    EXPECT_EQ(line, "");
-}
 
 TEST(CloseHandle, AlwaysLeavesMinusOne) {
     testsupport::TempDir dir;

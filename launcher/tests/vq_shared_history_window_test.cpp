@@ -12,7 +12,7 @@
 
 #include "harness.h"
 #include "main/form.h"
-#include "main/history_temp.h"
+#include "support/temp_files.h"
 #include "testsupport.h"
 
 using vqtest::Vq;
@@ -176,7 +176,7 @@ struct KilledSaveLeftovers {
         if (CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended))
             WaitForSingleObject(ended.hProcess, 10000);
         history = shared.write("vq.txt", kHistory);
-        shared.write(vq::history_temp_path("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
+        shared.write(vq::temp_path_beside("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
         shared.write("vq.txt.new~", "left by an older build");
     }
     ~KilledSaveLeftovers() {

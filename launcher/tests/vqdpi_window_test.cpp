@@ -258,8 +258,8 @@ TEST(VqDpi, MainWindowControlsFontsAndCaptionsScale) {
     Window main = vq.waitReady();
     ASSERT_TRUE(main);
     expect_client(main, vq::kFormClientWidth, vq::kFormClientHeight, "TForm1");
-    size_t n = 0;
-    const vq::ControlDef* defs = vq::form_controls(&n);
+    const auto defs = vq::form_controls();
+    const size_t n = defs.size();
     for (size_t i = 0; i < n; ++i) {
         const vq::ControlDef& d = defs[i];
         Window c = main.item(d.id);

@@ -18,8 +18,8 @@ EditKeyAction press(int key, unsigned mods, bool is_char, EditBoxState box, bool
 }
 
 const ControlDef& control(int id) {
-    size_t n = 0;
-    const ControlDef* defs = form_controls(&n);
+    const auto defs = form_controls();
+    const size_t n = defs.size();
     for (size_t i = 0; i < n; ++i)
         if (defs[i].id == id) return defs[i];
     throw std::runtime_error("no control " + std::to_string(id));

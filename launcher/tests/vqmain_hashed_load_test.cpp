@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "main/history_build.h"
-#include "main/locale_key.h"
+#include "history/locale_key.h"
+#include "history_load.h"
 #include "support/textlist.h"
 #include "support/textops.h"
 
@@ -27,10 +27,6 @@ std::string key_of(const std::string& text) {
     return key;
 }
 
-std::vector<std::string_view> views(const Lines& lines) {
-    return {lines.begin(), lines.end()};
-}
-
 // The cleaning done the slow way, one step after the other over the whole
 // list: every "contains" a scan with the locale's case-insensitive
 // comparison.
@@ -44,7 +40,7 @@ struct Reference {
         return false;
     }
 
-    static std::vector<vq::HistEntryData> load(Lines lines, const Lines& deletes, const vq::LoadSettings& s,
+    static std::vector<vqtest::LoadedEntry> load(Lines lines, const Lines& deletes, const vq::LoadSettings& s,
                                                std::vector<int>& prog) {
         auto drop = [](Lines& l, long long n) {
             if (n >= static_cast<long long>(l.size()))
@@ -77,7 +73,7 @@ struct Reference {
                 lines[i++] = t;
         }
         drop(lines, static_cast<long long>(lines.size()) - s.max);
-        std::vector<vq::HistEntryData> entries;
+        std::vector<vqtest::LoadedEntry> entries;
         Lines seen;
         int32_t loadcount = 0;
         for (size_t i = lines.size(); i-- > 0;) {
@@ -174,7 +170,7 @@ TEST(HashedLoad, SameListAgesAndProgressAsThePairwiseLoad) {
 
         std::vector<int> ref_prog, fast_prog;
         auto ref = Reference::load(lines, deletes, s, ref_prog);
-        auto fast = vq::build_history(views(lines), deletes, s, vq::locale_text_key_into, [&](int32_t c) {
+        auto fast = vqtest::load_lines(lines, deletes, s, [&](int32_t c) {
             fast_prog.push_back(c);
             return false;
         });
@@ -194,7 +190,7 @@ TEST(HashedLoad, ManyDistinctLinesKeepProgressPoints) {
     s.max = 1000;
     std::vector<int> ref_prog, fast_prog;
     auto ref = Reference::load(lines, {"x", "vq"}, s, ref_prog);
-    auto fast = vq::build_history(views(lines), {"x", "vq"}, s, vq::locale_text_key_into, [&](int32_t c) {
+    auto fast = vqtest::load_lines(lines, {"x", "vq"}, s, [&](int32_t c) {
         fast_prog.push_back(c);
         return false;
     });

@@ -5,8 +5,9 @@
 
 #include <memory>
 
-#include "main/history_file.h"
-#include "main/history_store.h"
+#include "history/history_format.h"
+#include "history/history_store.h"
+#include "support/atomic_file.h"
 #include "support/files.h"
 #include "testsupport.h"
 
@@ -30,9 +31,14 @@ TEST(HistoryFileText, LineEndsOfEveryKind) {
     EXPECT_TRUE(split("").empty());
 }
 
-TEST(HistoryFileText, NulEndsTheReadableText) {
-    EXPECT_EQ(split(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
-    EXPECT_TRUE(split(std::string("\0a", 2)).empty());
+// Zero bytes (a crash or a power loss can leave a block of them) end a line
+// and are dropped: the lines after them stay lines.
+TEST(HistoryFileText, ZeroBytesEndALineAndTheLinesAfterThemStay) {
+    using namespace std::string_literals;
+    EXPECT_EQ(split("a\r\nb\0c\r\nd"s), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(split("\0a"s), (Lines{"", "a"}));
+    EXPECT_EQ(split("one\r\n"s + std::string(512, '\0') + "two\r\nthree"), (Lines{"one", "", "two", "three"}));
+    EXPECT_EQ(split("x\0\0\0"s), (Lines{"x"}));
 }
 
 // Walking back from the last line gives the lines the forward split gives,
@@ -73,17 +79,21 @@ TEST(HistoryFileText, EveryLineEndsInCrLf) {
 TEST(HistorySaveOrder, OldestFirstThenTheEditTextUntrimmed) {
     // Shown alphabetically: the save still goes by age, oldest first.
     std::vector<vq::ListItem> items = {{"apple", 2}, {"cherry", 0}, {"banana", 5}};
-    EXPECT_EQ(vq::history_save_lines(items, 0, {}, " run me "),
+    EXPECT_EQ(vq::history_save_lines({}, items, 0, {}, " run me "),
               (Lines{"banana", "apple", "cherry", " run me "}));
-    EXPECT_EQ(vq::history_save_lines(items, 1, {}, ""), (Lines{"banana", "apple", "cherry", ""}));
+    EXPECT_EQ(vq::history_save_lines({}, items, 1, {}, ""), (Lines{"banana", "apple", "cherry", ""}));
     // Order 3 is oldest first already: it is written as shown, not sorted
     // again (these ages would sort the other way).
     std::vector<vq::ListItem> shown = {{"b", 3}, {"a", 7}};
-    EXPECT_EQ(vq::history_save_lines(shown, 3, {}, "c"), (Lines{"b", "a", "c"}));
+    EXPECT_EQ(vq::history_save_lines({}, shown, 3, {}, "c"), (Lines{"b", "a", "c"}));
     // What others added since the load goes between the list and the Edit
     // text.
-    EXPECT_EQ(vq::history_save_lines(items, 1, {"theirs 1", "theirs 2"}, "mine"),
+    EXPECT_EQ(vq::history_save_lines({}, items, 1, {"theirs 1", "theirs 2"}, "mine"),
               (Lines{"banana", "apple", "cherry", "theirs 1", "theirs 2", "mine"}));
+    // The older lines that a cancelled load never reached come first, as
+    // they stood, without empty ones.
+    EXPECT_EQ(vq::history_save_lines({"oldest", "", " older "}, items, 1, {}, "mine"),
+              (Lines{"oldest", " older ", "banana", "apple", "cherry", "mine"}));
 }
 
 TEST(HistoryAddedSinceLoad, OnlyLinesTheLoadDidNotSee) {
@@ -103,9 +113,9 @@ TEST(HistoryAddedSinceLoad, OnlyLinesTheLoadDidNotSee) {
 TEST(HistoryStore, ReplacesTheFileAndLeavesNoTemporary) {
     testsupport::TempDir dir;
     const std::string path = dir.file("vq.txt");
-    ASSERT_TRUE(vq::replace_history_file(path, "one\r\n"));
+    ASSERT_TRUE(vq::replace_file(path, "one\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "one\r\n");
-    ASSERT_TRUE(vq::replace_history_file(path, "two\r\nthree\r\n"));
+    ASSERT_TRUE(vq::replace_file(path, "two\r\nthree\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "two\r\nthree\r\n");
     EXPECT_EQ(vq::read_history_bytes(path), "two\r\nthree\r\n");
     WIN32_FIND_DATAA fd;
@@ -123,7 +133,7 @@ TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
     testsupport::TempDir dir;
     const std::string path = dir.write("vq.txt", "keep me\r\n");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(vq::replace_history_file(path, "lost\r\n"));
+    EXPECT_FALSE(vq::replace_file(path, "lost\r\n"));
     EXPECT_EQ(testsupport::readFile(path), "keep me\r\n");
     EXPECT_FALSE(testsupport::fileExists(path + ".new~"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -131,7 +141,22 @@ TEST(HistoryStore, ReadOnlyFileStaysUnchanged) {
 
 TEST(HistoryStore, MissingDirectoryFails) {
     testsupport::TempDir dir;
-    EXPECT_FALSE(vq::replace_history_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
+    EXPECT_FALSE(vq::replace_file(dir.file("no\\such\\vq.txt"), "x\r\n"));
     EXPECT_FALSE(file_exists(dir.file("vq.txt")));
     EXPECT_FALSE(file_exists(dir.path()));  // a directory is not a history file
+}
+
+// A history an editor saved with a byte-order mark is read in the ANSI code
+// page (and the next save writes it so).
+TEST(HistoryStore, MarkedFilesAreReadInTheAnsiCodePage) {
+    if (GetACP() != 1252) GTEST_SKIP() << "needs ANSI 1252";
+    using namespace std::string_literals;
+    testsupport::TempDir dir;
+    const std::string path = dir.file("vq.txt");
+    for (const std::string& bytes : {"\xFF\xFE" "d\0i\0r\0\r\0\n\0c\0a\0f\0\xE9\0"s,
+                                     "\xFE\xFF\0d\0i\0r\0\r\0\n\0c\0a\0f\0\xE9"s,
+                                     "\xEF\xBB\xBF" "dir\r\ncaf\xC3\xA9"s}) {
+        testsupport::writeFile(path, bytes);
+        EXPECT_EQ(vq::read_history_bytes(path), "dir\r\ncaf\xE9") << testing::PrintToString(bytes);
+    }
 }

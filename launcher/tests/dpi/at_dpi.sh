@@ -6,10 +6,14 @@
 # of that scale (1024 x 768 times DPI / 96).  The suite's server, prefix
 # and display are left alone.
 #   at_dpi.sh DPI PREFIX_DIR TEST_EXE [gtest arguments...]
-# $WINE is the build's Wine loader, $WINEPREFIX the suite's prefix.
+# $WINE is the build's Wine loader, $WINEPREFIX the suite's prefix. The
+# server is the one beside the loader, which is the one that loader starts
+# (for the 32-bit build, the private root's).
 set -uo pipefail
 dpi=$1 prefix=$2 exe=$3
 shift 3
+server=${WINE%/*}/wineserver
+[ -x "$server" ] || server=wineserver
 base=${WINEPREFIX:?}
 if [ ! -f "$prefix/user.reg" ]; then
   rm -rf "$prefix"
@@ -27,13 +31,13 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 export DISPLAY=":$n"
 # The value, then a server restart, so that the next server reads it.
-wineserver -k >/dev/null 2>&1 || true
+"$server" -k >/dev/null 2>&1 || true
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
   >/dev/null 2>&1 </dev/null || exit 1
-wineserver -w
-wineserver -p
+"$server" -w
+"$server" -p
 "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
 VQTEST_DPI=$dpi "$WINE" "$exe" "$@"
 rc=$?
-wineserver -k || true
+"$server" -k || true
 exit $rc

@@ -1,0 +1,33 @@
+#include "support/control_text.h"
+
+#include <algorithm>
+
+#include "support/codepage.h"
+
+namespace vq {
+
+std::string control_text(HWND control) {
+    const LRESULT n = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    if (n <= 0) return {};
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    const LRESULT got = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? std::min(static_cast<size_t>(got), text.size() - 1) : 0);
+    return wide_to_ansi(text);
+}
+
+void set_control_text(HWND control, std::string_view text) {
+    const std::wstring wide = ansi_to_wide(text);
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::string list_item_text(HWND list, int index) {
+    const LRESULT n = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (n == LB_ERR || n <= 0) return {};
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    const LRESULT got =
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? std::min(static_cast<size_t>(got), text.size() - 1) : 0);
+    return wide_to_ansi(text);
+}
+
+}  // namespace vq

@@ -1,0 +1,23 @@
+// Texts of controls, read and written through the wide messages: the
+// controls keep their texts in UTF-16, and an ANSI message would go through
+// the system's conversion, which on some systems uses a buffer of fixed
+// size.  Buffers are sized from the length messages; the conversion to and
+// from the ANSI code page is that of codepage.h.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// WM_GETTEXTLENGTH and WM_GETTEXT.
+std::string control_text(HWND control);
+// WM_SETTEXT.
+void set_control_text(HWND control, std::string_view text);
+// LB_GETTEXTLEN and LB_GETTEXT of a list box item; empty for an index that
+// is not there.
+std::string list_item_text(HWND list, int index);
+
+}  // namespace vq
