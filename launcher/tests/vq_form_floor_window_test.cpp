@@ -69,24 +69,9 @@ std::vector<std::string> describe(const Window& main) {
     return lines;
 }
 
-// The top-level windows of a process, by class.
-struct TopLevel {
-    DWORD pid;
-    std::vector<Window> found;
-};
-
-BOOL CALLBACK collect(HWND h, LPARAM p) {
-    auto* t = reinterpret_cast<TopLevel*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(h, &owner);
-    if (owner == t->pid) t->found.emplace_back(h);
-    return TRUE;
-}
-
+// The top-level window of a process of a class.
 Window top_level(DWORD pid, const std::string& cls) {
-    TopLevel t{pid, {}};
-    EnumWindows(collect, reinterpret_cast<LPARAM>(&t));
-    for (const Window& w : t.found)
+    for (const Window& w : vqtest::processWindows(pid))
         if (w.className() == cls) return w;
     return Window();
 }

@@ -407,10 +407,14 @@ BOOL CALLBACK collectWindow(HWND h, LPARAM p) {
 
 }  // namespace
 
-std::vector<Window> Vq::windows() const {
-    WindowSearch search{pid_, {}};
-    if (pid_) EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+std::vector<Window> processWindows(DWORD pid) {
+    WindowSearch search{pid, {}};
+    if (pid) EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<Window> Vq::windows() const {
+    return processWindows(pid_);
 }
 
 Window Vq::findWindow(const std::string& className) const {

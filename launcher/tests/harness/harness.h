@@ -91,6 +91,9 @@ class Box : public Window {
     void press(int buttonId) const;
 };
 
+// The top-level windows of a process.
+std::vector<Window> processWindows(DWORD pid);
+
 // Sends real input with SendInput to the foreground window.
 void sendKey(WORD vk, unsigned mods = none);
 void typeText(const std::string& text);
