@@ -89,5 +89,15 @@ way_note() {
       esac ;;
   esac
 }
+# timed WHAT COMMAND...: runs a step that may take a while, saying what it
+# is and, when it is over, how long it took.
+timed() {
+  local what=$1 start=$SECONDS rc=0; shift
+  echo "${0##*/}: $what ..." >&2
+  "$@" || rc=$?
+  echo "${0##*/}: $what: $((SECONDS - start)) s" >&2
+  return $rc
+}
+
 # The older name of way_note.
 emulation_note() { way_note "$@"; }

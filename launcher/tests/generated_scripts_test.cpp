@@ -155,7 +155,6 @@ TEST_F(MakeBats, UnattendedRepeatLoopEndsAfterOneRun) {
     vq::makebats(options_, dir_);
     testsupport::RunOptions run;
     run.env["VQ_STUB_LOG"] = home_.file("log.txt");
-    run.timeoutMs = 20000;
     auto result =
         testsupport::runProcess(vq::repeat_command_line(get_env("COMSPEC"), options_.vqargs, "",
                                                         testsupport::siblingExe("vq_stub.exe"), " once"),

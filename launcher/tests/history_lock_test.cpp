@@ -30,7 +30,7 @@ struct EndedProcess {
         std::string cmd = testsupport::siblingExe("vq_stub.exe");
         if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
             CloseHandle(pi.hThread);
-            WaitForSingleObject(pi.hProcess, 10000);
+            WaitForSingleObject(pi.hProcess, testsupport::kPatienceMs);
             pid = pi.dwProcessId;
             handle = pi.hProcess;
         }
@@ -54,7 +54,6 @@ TEST(HistoryLock, OneHolderAtATimeAndNothingLeftAfterwards) {
         EXPECT_FALSE(second.held());
         EXPECT_TRUE(second.timed_out());
         EXPECT_GE(waited, 250u);
-        EXPECT_LT(waited, 3000u);
     }
     EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(history)));
     HistoryLock again(history, 0);
@@ -70,18 +69,17 @@ TEST(HistoryLock, AWaiterGetsTheLockWhenTheHolderLetsGo) {
         Sleep(200);
         delete first;
     });
-    HistoryLock second(history, 5000);
+    HistoryLock second(history, testsupport::kPatienceMs);
     EXPECT_TRUE(second.held());
     releaser.join();
 }
 
 TEST(HistoryLock, NoLockFileCanBeMadeGivesUpAtOnce) {
     testsupport::TempDir dir;
-    const DWORD t0 = GetTickCount();
-    HistoryLock lock(dir.file("missing\\vq.txt"));
+    // Waiting for it would end in a time-out.
+    HistoryLock lock(dir.file("missing\\vq.txt"), testsupport::kPatienceMs);
     EXPECT_FALSE(lock.held());
     EXPECT_FALSE(lock.timed_out());
-    EXPECT_LT(GetTickCount() - t0, 1000u);
 }
 
 // Run as a child by the next test: takes the lock and holds it until it is
@@ -92,7 +90,7 @@ TEST(HistoryLock, DISABLED_HoldUntilKilled) {
     HistoryLock lock(history);
     ASSERT_TRUE(lock.held());
     testsupport::writeFile(std::string(history) + ".held", "");
-    Sleep(60000);
+    Sleep(INFINITE);
 }
 
 TEST(HistoryLock, AKilledHolderDoesNotBlockTheNextRun) {
@@ -108,17 +106,19 @@ TEST(HistoryLock, AKilledHolderDoesNotBlockTheNextRun) {
     ASSERT_TRUE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                                &si, &pi));
     CloseHandle(pi.hThread);
-    for (int i = 0; i < 500 && !testsupport::fileExists(history + ".held"); ++i) Sleep(20);
+    for (DWORD t0 = GetTickCount();
+         !testsupport::fileExists(history + ".held") && GetTickCount() - t0 < testsupport::kPatienceMs;)
+        Sleep(20);
     ASSERT_TRUE(testsupport::fileExists(history + ".held"));
     {
         HistoryLock blocked(history, 100);
         EXPECT_FALSE(blocked.held());
     }
     TerminateProcess(pi.hProcess, 1);
-    WaitForSingleObject(pi.hProcess, 10000);
+    WaitForSingleObject(pi.hProcess, testsupport::kPatienceMs);
     CloseHandle(pi.hProcess);
     {
-        HistoryLock after(history, 2000);
+        HistoryLock after(history, testsupport::kPatienceMs);
         EXPECT_TRUE(after.held());
     }
     EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(history)));

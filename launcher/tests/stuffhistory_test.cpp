@@ -146,7 +146,7 @@ TEST_F(StuffHistory, TheImportWaitsForASaveInProgress) {
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\n");
     EXPECT_EQ(pending.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     delete lock;
-    ASSERT_EQ(pending.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    ASSERT_EQ(pending.wait_for(std::chrono::milliseconds(testsupport::kPatienceMs)), std::future_status::ready);
     EXPECT_EQ(pending.get(), "");
     EXPECT_EQ(testsupport::readFile(options_.history), "old\r\nmake all\r\n");
     EXPECT_FALSE(testsupport::fileExists(vq::history_lock_path(options_.history)));

@@ -48,7 +48,7 @@ TEST(VqOptionsFile, UnwritableOptionsFileIsReportedAfterThreeTries) {
     setup.programDirs = {"vq.ini"};  // a directory where the file should be
     Vq vq({"-bad"}, setup);
     vq.waitBox("Error").press(IDOK);
-    Box box = vq.waitBox("Error", 10000);
+    Box box = vq.waitBox("Error");
     ASSERT_TRUE(box);
     EXPECT_EQ(box.message(), "Couldn't write " + vq.iniPath() + ", sorry");
     // Each failed try was counted in the status label; the last one stays.

@@ -119,7 +119,7 @@ TEST(VqSharedHistory, LaunchersSavingAtOnceLoseNothing) {
         std::vector<std::unique_ptr<Vq>> vqs;
         std::vector<Window> mains;
         for (int k = 0; k < launchers; ++k) vqs.push_back(std::make_unique<Vq>(std::vector<std::string>{}, setup));
-        for (auto& vq : vqs) mains.push_back(vq->waitReady(30000));
+        for (auto& vq : vqs) mains.push_back(vq->waitReady());
         for (const Window& main : mains) ASSERT_TRUE(main);
         for (int k = 0; k < launchers; ++k) {
             commands.push_back("rec round " + std::to_string(round) + " launcher " + std::to_string(k));
@@ -134,9 +134,9 @@ TEST(VqSharedHistory, LaunchersSavingAtOnceLoseNothing) {
             import = std::make_unique<Vq>(std::vector<std::string>{"-stuff", captured}, setup);
         }
         for (const Window& main : mains) PostMessageA(main.item(vq::ID_Edit).handle(), WM_KEYDOWN, VK_RETURN, 1);
-        for (auto& vq : vqs) EXPECT_EQ(vq->waitExit(30000), 0);
+        for (auto& vq : vqs) EXPECT_EQ(vq->waitExit(), 0);
         if (import) {
-            EXPECT_EQ(import->waitExit(30000), 0);
+            EXPECT_EQ(import->waitExit(), 0);
         }
     }
 
@@ -174,7 +174,7 @@ struct KilledSaveLeftovers {
         si.cb = sizeof si;
         std::string stub = testsupport::siblingExe("vq_stub.exe");
         if (CreateProcessA(nullptr, stub.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &ended))
-            WaitForSingleObject(ended.hProcess, 10000);
+            WaitForSingleObject(ended.hProcess, vqtest::kPatienceMs);
         history = shared.write("vq.txt", kHistory);
         shared.write(vq::temp_path_beside("vq.txt", ended.dwProcessId), std::string(100000, 'x'));
         shared.write("vq.txt.new~", "left by an older build");

@@ -39,7 +39,7 @@ struct Trial {
         return s;
     }
     bool request(const std::string& command) {
-        Window main = vq.waitReady(30000);
+        Window main = vq.waitReady();
         if (!main) return false;
         main.item(vq::ID_Edit).setText(command);
         main.item(vq::ID_BitBtn_OK).click();
@@ -89,9 +89,9 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
         };
         ASSERT_TRUE(t.request("rec calibration"));
         const double t0 = now_ms();
-        ASSERT_TRUE(vqtest::waitFor([&] { return size() != history.size(); }, 30000, 1));
+        ASSERT_TRUE(vqtest::waitFor([&] { return size() != history.size(); }, vqtest::kPatienceMs, 1));
         save_ms = now_ms() - t0;
-        t.vq.waitExit(30000);
+        t.vq.waitExit();
     }
 
     std::mt19937 random(12345);
@@ -118,7 +118,7 @@ TEST(VqKillTrial, DISABLED_KillDuringSave) {
         if (other_files(t.vq.dataDir(), "vq.txt") > 0) {
             ++left_by_kill;
             Trial next(t.vq.historyPath(), true);
-            if (next.request("rec after trial " + std::to_string(i))) next.vq.waitExit(30000);
+            if (next.request("rec after trial " + std::to_string(i))) next.vq.waitExit();
             if (other_files(t.vq.dataDir(), "vq.txt") > 0) ++left_after_next;
         }
     }

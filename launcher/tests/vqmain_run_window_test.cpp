@@ -43,8 +43,7 @@ vqtest::Setup recorder() {
 }
 
 std::string ran(const Vq& vq) {
-    const std::string path = vq.root() + "\\ran.txt";
-    return testsupport::fileExists(path) ? testsupport::readFile(path) : "";
+    return testsupport::readFileIfAny(vq.root() + "\\ran.txt");
 }
 
 // Puts the command into the Edit box and presses Enter there.
@@ -314,8 +313,7 @@ TEST(VqEndToEnd, PickEditAndRunThroughTheCommandInterpreter) {
     vq.key(VK_RETURN);
     EXPECT_EQ(vq.waitExit(), 0);
     const std::string copied = vq.workDir() + "\\second.txt";
-    EXPECT_TRUE(vqtest::waitFor([&] { return testsupport::fileExists(copied); }, 15000));
-    EXPECT_TRUE(vqtest::waitFor([&] { return testsupport::readFile(copied) == "payload"; }));
+    EXPECT_TRUE(vqtest::waitFor([&] { return testsupport::readFileIfAny(copied) == "payload"; }));
     EXPECT_EQ(vq.readDataFile("vq.txt"),
               "copy source.txt first.txt\r\nnotepad readme.txt\r\ncopy source.txt second.txt\r\n");
 }

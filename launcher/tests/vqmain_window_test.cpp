@@ -218,7 +218,7 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
         GetWindowTextA(stat, text, sizeof text);
         return failed == text;
     }));
-    EXPECT_EQ(vq.waitExit(6000), 0);
+    EXPECT_EQ(vq.waitExit(), 0);
     SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);
 }
@@ -318,10 +318,10 @@ struct EarlyVq {
                 EnumWindows(find_form, reinterpret_cast<LPARAM>(&s));
                 return s.h != nullptr;
             },
-            10000, 1);
+            vqtest::kPatienceMs, 1);
         return s.h;
     }
-    bool ended() const { return WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0; }
+    bool ended() const { return WaitForSingleObject(pi.hProcess, vqtest::kPatienceMs) == WAIT_OBJECT_0; }
 };
 
 int count_lines(const std::string& s) {
@@ -338,7 +338,7 @@ TEST(VqWindow, OkBeforeTheListIsLoadedRunsTheMostRecentAfterIt) {
     ASSERT_TRUE(main);
     HWND ok = nullptr;
     ASSERT_TRUE(
-        vqtest::waitFor([&] { return (ok = GetDlgItem(main, vq::ID_BitBtn_OK)) != nullptr; }, 10000, 1));
+        vqtest::waitFor([&] { return (ok = GetDlgItem(main, vq::ID_BitBtn_OK)) != nullptr; }, vqtest::kPatienceMs, 1));
     PostMessageA(ok, BM_CLICK, 0, 0);
     ASSERT_TRUE(vq.ended());
     const std::string saved = testsupport::readFile(vq.history);
@@ -359,7 +359,7 @@ TEST(VqWindow, EnterQueuedDuringTheLoadWaitsForTheList) {
             GetWindowTextA(main, t, sizeof t);
             return std::string(t) == "(1/14/2";
         },
-        10000, 1));
+        vqtest::kPatienceMs, 1));
     HWND edit = GetDlgItem(main, vq::ID_Edit);
     ASSERT_TRUE(edit);
     PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
@@ -375,7 +375,7 @@ TEST(VqWindow, CancelDuringTheLoadEndsWithoutSaving) {
     ASSERT_TRUE(main);
     HWND cancel = nullptr;
     ASSERT_TRUE(vqtest::waitFor([&] { return (cancel = GetDlgItem(main, vq::ID_BitBtn_cancel)) != nullptr; },
-                                10000, 1));
+                                vqtest::kPatienceMs, 1));
     const std::string before = testsupport::readFile(vq.history);
     PostMessageA(cancel, BM_CLICK, 0, 0);
     ASSERT_TRUE(vq.ended());
@@ -445,10 +445,10 @@ TEST(VqWindow, TabWalksTheControlsInTabOrder) {
                          vq::ID_Edit};
     for (int id : order) {
         vq.key(VK_TAB);
-        EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; }, 2000)) << id << " " << focus();
+        EXPECT_TRUE(vqtest::waitFor([&] { return focus() == id; })) << id << " " << focus();
     }
     vq.key(VK_TAB, vqtest::shift);
-    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_button_wide; }, 2000));
+    EXPECT_TRUE(vqtest::waitFor([&] { return focus() == vq::ID_button_wide; }));
 }
 
 TEST(VqWindow, TypingReachesTheEditBoxAgainAfterFindsQuestions) {

@@ -50,31 +50,6 @@ Window press_help(const Vq& vq) {
     return help;
 }
 
-// Has the child loaded the library `name` (lower case, e.g. "winmm.dll")?
-bool has_loaded(const Vq& vq, const std::string& name) {
-    HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, vq.pid());
-    if (!p) {
-        ADD_FAILURE() << "cannot open the process";
-        return false;
-    }
-    HMODULE modules[512];
-    DWORD bytes = 0;
-    bool found = false;
-    if (K32EnumProcessModules(p, modules, sizeof modules, &bytes)) {
-        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && !found; ++i) {
-            char base[MAX_PATH] = "";
-            K32GetModuleBaseNameA(p, modules[i], base, MAX_PATH);
-            std::string b = base;
-            for (char& c : b) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            found = b == name;
-        }
-    } else {
-        ADD_FAILURE() << "cannot list the modules";
-    }
-    CloseHandle(p);
-    return found;
-}
-
 // Windows has no switch that hides a system library from one program.
 bool under_wine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
@@ -156,9 +131,14 @@ TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
 // needed; without one, the rest of the launcher works and the feature says
 // what is missing (the sound stays silent).
 TEST(VqLazyLibraries, TheFirstScreenLoadsNoneAndHelpLoadsTheRichText) {
-    Vq vq({}, kIni, std::string("ls -l /tmp/x\r\n"));
+    vqtest::Setup setup;
+    setup.ini = kIni;
+    setup.history = "ls -l /tmp/x\r\n";
+    setup.watchLibraries = true;
+    Vq vq({}, setup);
     ASSERT_TRUE(vq.waitReady());
-    for (const char* dll : {"riched20.dll", "comdlg32.dll", "winmm.dll"}) EXPECT_FALSE(has_loaded(vq, dll)) << dll;
+    ASSERT_TRUE(vq.hasLoaded("user32.dll"));  // the watch sees what is loaded
+    for (const char* dll : {"riched20.dll", "comdlg32.dll", "winmm.dll"}) EXPECT_FALSE(vq.hasLoaded(dll)) << dll;
     // The help and file-template windows exist from the start; their
     // controls come at their first showing.
     for (const char* cls : {"Thelpf", "TformGui"}) {
@@ -169,7 +149,7 @@ TEST(VqLazyLibraries, TheFirstScreenLoadsNoneAndHelpLoadsTheRichText) {
     }
     Window help = press_help(vq);
     ASSERT_TRUE(help);
-    EXPECT_TRUE(has_loaded(vq, "riched20.dll"));
+    EXPECT_TRUE(vq.hasLoaded("riched20.dll"));
     Window view = help.item(vq::ID_RichEdit_TeciFake);
     ASSERT_TRUE(view);
     EXPECT_EQ(view.className(), "RichEdit20A");

@@ -119,7 +119,7 @@ ProcessResult runProcess(const std::string& commandLine, const RunOptions& optio
     if (WaitForSingleObject(pi.hProcess, options.timeoutMs) == WAIT_TIMEOUT) {
         result.timedOut = true;
         TerminateProcess(pi.hProcess, 255);
-        WaitForSingleObject(pi.hProcess, 5000);
+        WaitForSingleObject(pi.hProcess, kPatienceMs);
     }
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
@@ -178,6 +178,13 @@ std::string readFile(const std::string& path) {
     while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
     fclose(f);
     return out;
+}
+
+std::string readFileIfAny(const std::string& path) {
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return {};
+    fclose(f);
+    return readFile(path);
 }
 
 void writeFile(const std::string& path, const std::string& content) {

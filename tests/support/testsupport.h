@@ -9,6 +9,12 @@
 
 namespace testsupport {
 
+// How long a test waits for what it expects to happen: far above what the
+// slowest machine we test on takes in normal work (32-bit programs through
+// an emulator on a busy machine), so that only a fault reaches it. Every
+// wait ends as soon as its event happens; none paces a test.
+constexpr unsigned kPatienceMs = 180000;
+
 // The directory of the running test program, with a trailing backslash.
 // The programs under test are built into the same directory.
 std::string exeDir();
@@ -25,7 +31,7 @@ struct RunOptions {
     std::optional<std::string> input;                       // standard input; none: an empty pipe
     std::string cwd;                                        // working directory; empty: inherit
     std::map<std::string, std::optional<std::string>> env;  // set (value) or remove (none)
-    unsigned timeoutMs = 30000;
+    unsigned timeoutMs = kPatienceMs;
 };
 
 // The environment block of this process with the given changes applied:
@@ -49,6 +55,9 @@ ProcessResult runBatch(const std::string& dir, const std::string& content, RunOp
                        const std::string& name = "case.bat");
 
 std::string readFile(const std::string& path);
+// The file's content, or "" while it does not exist (a file that another
+// process is about to write).
+std::string readFileIfAny(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
 bool fileExists(const std::string& path);
 

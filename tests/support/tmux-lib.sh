@@ -17,9 +17,14 @@ start_pane() {
 
 screen_of() { tm capture-pane -t "$1" -p -S -200; }
 
+# How long a wait may take before it counts as a failure: far above what the
+# slowest machine we test on needs (32-bit programs through an emulator on a
+# busy machine). Each wait ends as soon as its event happens.
+PATIENCE=180
+
 # wait_for NAME PATTERN [SECONDS]: waits until the pane shows PATTERN.
 wait_for() {
-  local name=$1 pattern=$2 limit=${3:-20} i
+  local name=$1 pattern=$2 limit=${3:-$PATIENCE} i
   for ((i = 0; i < limit * 10; i++)); do
     if screen_of "$name" | grep -q -- "$pattern"; then return 0; fi
     sleep 0.1
@@ -41,7 +46,7 @@ trap cleanup_tmux EXIT
 # until it does, the terminal itself echoes what is typed (a slow start,
 # under an emulator for one, shows that).
 wait_console() {
-  local name=$1 limit=${2:-20} tty i
+  local name=$1 limit=${2:-$PATIENCE} tty i
   tty=$(tm display -p -t "$name" '#{pane_tty}')
   for ((i = 0; i < limit * 10; i++)); do
     if stty -F "$tty" -a 2>/dev/null | grep -qE '(^| )-echo( |$)'; then return 0; fi

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <future>
+#include <mutex>
+#include <thread>
 
 #include "main/form.h"
 #include "testsupport.h"
@@ -23,11 +26,6 @@ std::string systemDirs() {
 
 bool copyFile(const std::string& from, const std::string& to) {
     return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
-}
-
-std::string readWhole(const std::string& path) {
-    if (!testsupport::fileExists(path)) return {};
-    return testsupport::readFile(path);
 }
 
 // With VQTEST_TRACE set, the harness reports how long each step took.
@@ -196,7 +194,7 @@ void Window::click() const {
 
 // A loaded machine (or one that runs the programs through an emulator) may
 // not have moved the foreground by the time the first request is answered:
-// ask again until it has, for up to ten seconds.
+// ask again until it has.
 bool Window::toFront() const {
     HWND top = GetAncestor(h_, GA_ROOT);
     if (!top) return false;
@@ -207,7 +205,7 @@ bool Window::toFront() const {
             SetForegroundWindow(top);
             return false;
         },
-        10000, 50);
+        kPatienceMs, 50);
 }
 
 // ---- Box ------------------------------------------------------------------
@@ -230,7 +228,7 @@ void Box::press(int buttonId) const {
     }
     PostMessageA(button, BM_CLICK, 0, 0);
     HWND box = handle();
-    if (!waitFor([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000)) {
+    if (!waitFor([box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
         ADD_FAILURE() << "the box \"" << title() << "\" did not close";
     }
 }
@@ -280,6 +278,95 @@ void typeText(const std::string& text) {
         sendKey(static_cast<WORD>(scan & 0xFF), mods);
     }
 }
+
+// ---- LibraryWatch ---------------------------------------------------------
+
+// The libraries a child loads, learnt as its debugger: each load is an event
+// that hands over the library's file. (A list of another process's modules
+// is read from its memory, which a program run through an emulator does not
+// give.) The debugger is the thread that started the child, so the watch
+// starts it on a thread of its own that then answers its events until it
+// ends.
+class LibraryWatch {
+  public:
+    // Starts the command; false when it cannot (GetLastError tells why).
+    bool start(std::string cmd, const std::string& env, const std::string& cwd, PROCESS_INFORMATION& pi) {
+        std::promise<DWORD> started;
+        auto result = started.get_future();
+        thread_ = std::thread([&, this] {
+            STARTUPINFOA si{};
+            si.cb = sizeof si;
+            std::string block = env;
+            if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS,
+                                block.data(), cwd.c_str(), &si, &pi)) {
+                started.set_value(GetLastError());
+                return;
+            }
+            started.set_value(0);
+            answerEvents();
+        });
+        const DWORD error = result.get();
+        if (error) {
+            thread_.join();
+            SetLastError(error);
+        }
+        return error == 0;
+    }
+    ~LibraryWatch() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+    bool loaded(std::string name) const {
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::lock_guard<std::mutex> hold(mutex_);
+        return std::find(names_.begin(), names_.end(), name) != names_.end();
+    }
+
+  private:
+    void note(HANDLE file) {
+        if (!file) return;
+        char path[MAX_PATH * 2] = "";
+        const DWORD n = GetFinalPathNameByHandleA(file, path, sizeof path, FILE_NAME_NORMALIZED);
+        CloseHandle(file);
+        if (n == 0 || n >= sizeof path) return;
+        std::string base = path;
+        base = base.substr(base.find_last_of("\\/") + 1);
+        for (char& c : base) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::lock_guard<std::mutex> hold(mutex_);
+        names_.push_back(base);
+    }
+
+    void answerEvents() {
+        for (bool first_break = true;;) {
+            DEBUG_EVENT e{};
+            if (!WaitForDebugEvent(&e, INFINITE)) return;
+            DWORD answer = DBG_CONTINUE;
+            switch (e.dwDebugEventCode) {
+                case CREATE_PROCESS_DEBUG_EVENT:
+                    if (e.u.CreateProcessInfo.hFile) CloseHandle(e.u.CreateProcessInfo.hFile);
+                    break;
+                case LOAD_DLL_DEBUG_EVENT:
+                    note(e.u.LoadDll.hFile);
+                    break;
+                case EXCEPTION_DEBUG_EVENT:
+                    // The loader's break for its debugger is answered; every
+                    // other exception goes to the child's own handlers.
+                    if (!(first_break && e.u.Exception.ExceptionRecord.ExceptionCode == EXCEPTION_BREAKPOINT))
+                        answer = DBG_EXCEPTION_NOT_HANDLED;
+                    first_break = false;
+                    break;
+                default:
+                    break;
+            }
+            ContinueDebugEvent(e.dwProcessId, e.dwThreadId, answer);
+            if (e.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) return;
+        }
+    }
+
+    std::thread thread_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> names_;
+};
 
 // ---- Vq -------------------------------------------------------------------
 
@@ -355,8 +442,10 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(), workDir().c_str(), &si,
-                        &pi)) {
+    if (setup.watchLibraries) libraries_ = std::make_unique<LibraryWatch>();
+    if (libraries_ ? !libraries_->start(cmd, block, workDir(), pi)
+                   : !CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(),
+                                     workDir().c_str(), &si, &pi)) {
         ADD_FAILURE() << "cannot start " << cmd << " (error " << GetLastError() << ")";
         return;
     }
@@ -374,6 +463,7 @@ Vq::~Vq() {
     DWORD t0 = GetTickCount();
     if (running()) kill();
     if (process_) CloseHandle(process_);
+    libraries_.reset();
     if (!root_.empty()) {
         // Files may stay locked for a moment after the process ends.
         waitFor(
@@ -381,7 +471,7 @@ Vq::~Vq() {
                 testsupport::removeTree(root_);
                 return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
             },
-            3000, 50);
+            30000, 50);
     }
     trace("clean-up", t0);
 }
@@ -509,6 +599,14 @@ void Vq::kill() {
     WaitForSingleObject(process_, 5000);
 }
 
+bool Vq::hasLoaded(const std::string& name) const {
+    if (!libraries_) {
+        ADD_FAILURE() << "the harness watches the libraries only with Setup::watchLibraries";
+        return false;
+    }
+    return libraries_->loaded(name);
+}
+
 void Vq::key(WORD vk, unsigned mods) const {
     if (Window main = findWindow("TForm1")) main.toFront();
     sendKey(vk, mods);
@@ -520,11 +618,11 @@ void Vq::type(const std::string& text) const {
 }
 
 std::string Vq::readProgramFile(const std::string& name) const {
-    return readWhole(programDir() + "\\" + name);
+    return testsupport::readFileIfAny(programDir() + "\\" + name);
 }
 
 std::string Vq::readDataFile(const std::string& name) const {
-    return readWhole(dataDir() + "\\" + name);
+    return testsupport::readFileIfAny(dataDir() + "\\" + name);
 }
 
 }  // namespace vqtest

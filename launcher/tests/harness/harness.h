@@ -21,10 +21,14 @@
 #include <string>
 #include <vector>
 
+#include "testsupport.h"
+
 namespace vqtest {
 
+using testsupport::kPatienceMs;
+
 // Polls `pred` every `stepMs` until it is true or `timeoutMs` has passed.
-bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs = 10000, unsigned stepMs = 20);
+bool waitFor(const std::function<bool()>& pred, unsigned timeoutMs = kPatienceMs, unsigned stepMs = 20);
 
 // Modifier keys held while a key is sent.
 enum Mods : unsigned { none = 0, shift = 1, ctrl = 2, alt = 4 };
@@ -118,11 +122,16 @@ struct Setup {
     // The name of the copy of vq.exe that is started (Wine's per-program
     // settings go by this name).
     std::string exeName = "vq.exe";
-    unsigned startTimeoutMs = 10000;
+    unsigned startTimeoutMs = kPatienceMs;
     // False: return at once after the process starts, without waiting for
     // it to become idle (for tests that act while start-up still runs).
     bool waitForIdle = true;
+    // True: the harness starts vq as its debugger and notes each library it
+    // loads (Vq::hasLoaded).
+    bool watchLibraries = false;
 };
+
+class LibraryWatch;
 
 class Vq {
   public:
@@ -151,27 +160,31 @@ class Vq {
     // Top-level windows of the child.
     std::vector<Window> windows() const;
     Window findWindow(const std::string& className) const;
-    Window waitWindow(const std::string& className, unsigned timeoutMs = 10000,
+    Window waitWindow(const std::string& className, unsigned timeoutMs = kPatienceMs,
                       bool mustBeVisible = true) const;
     // The main window (TForm1), once visible.
-    Window waitMain(unsigned timeoutMs = 10000) const;
+    Window waitMain(unsigned timeoutMs = kPatienceMs) const;
     // The main window once start-up has filled the list (the status label
     // counts the entries); a test failure when it does not.
-    Window waitReady(unsigned timeoutMs = 10000) const;
+    Window waitReady(unsigned timeoutMs = kPatienceMs) const;
 
     // Message boxes; an empty title matches any box.
     Box findBox(const std::string& title = "") const;
-    Box waitBox(const std::string& title = "", unsigned timeoutMs = 10000) const;
+    Box waitBox(const std::string& title = "", unsigned timeoutMs = kPatienceMs) const;
     // True when no box of the child has appeared during `ms`.
     bool noBoxFor(unsigned ms, const std::string& title = "") const;
 
     // Waits for the process to end; returns its exit code, or -1 (and a
     // test failure) after killing it when it does not end in time.
-    int waitExit(unsigned timeoutMs = 10000);
+    int waitExit(unsigned timeoutMs = kPatienceMs);
     // True when the process ends within the time; no test failure otherwise.
     bool ended(unsigned timeoutMs = 0) const;
     // Ends the child at once.
     void kill();
+
+    // Has the child loaded the library `name` (e.g. "winmm.dll", any case)?
+    // Needs Setup::watchLibraries.
+    bool hasLoaded(const std::string& name) const;
 
     // Brings the main window forward, then sends keys.
     void key(WORD vk, unsigned mods = none) const;
@@ -188,6 +201,7 @@ class Vq {
     std::string exe_name_ = "vq.exe";
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
+    std::unique_ptr<LibraryWatch> libraries_;
 };
 
 }  // namespace vqtest
