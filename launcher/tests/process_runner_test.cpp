@@ -8,11 +8,14 @@
 
 namespace {
 
-// The runner does not wait: the child's log appears some time later.
+// The runner does not wait: the child's log line appears some time later.
 std::string waitForFile(const std::string& path) {
-    for (int i = 0; i < 200 && !testsupport::fileExists(path); ++i) Sleep(50);
-    Sleep(100);
-    return testsupport::fileExists(path) ? testsupport::readFile(path) : "";
+    std::string log;
+    for (DWORD t0 = GetTickCount(); GetTickCount() - t0 < testsupport::kPatienceMs; Sleep(20)) {
+        log = testsupport::readFileIfAny(path);
+        if (!log.empty() && log.back() == '\n') break;
+    }
+    return log;
 }
 
 TEST(MswindowsExec, AQuotedProgramPathWithABlankStarts) {
