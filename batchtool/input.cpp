@@ -165,14 +165,19 @@ int EditorConsole::cursorColumn() const {
 
 // Characters are written as they are; backspaces become cursor moves, so
 // that a field longer than the rest of the screen line can be walked back
-// across the line break (a console backspace stops at the left edge).
+// across the line break (a console backspace stops at the left edge). A
+// bell is a beep of the system's (a bell character on the screen may be
+// swallowed by the console).
 void EditorConsole::write(const std::string& text) {
     if (out_ == INVALID_HANDLE_VALUE) return;
     size_t i = 0;
     while (i < text.size()) {
         size_t j = i;
-        if (text[i] != '\b') {
-            while (j < text.size() && text[j] != '\b') ++j;
+        if (text[i] == '\a') {
+            Beep(800, 150);
+            ++j;
+        } else if (text[i] != '\b') {
+            while (j < text.size() && text[j] != '\b' && text[j] != '\a') ++j;
             DWORD written;
             const std::wstring wide = toWide(text.substr(i, j - i));
             WriteConsoleW(out_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
