@@ -19,6 +19,16 @@ expect_bytes() {  # FILE PRINTF-TEXT
   [ "$(hex < "$1")" == "$(printf "$2" | hex)" ] || fail "$1 holds $(hex < "$1"), expected $(printf "$2" | hex)"
 }
 bells() { tr -cd '\a' < "$WORK/$1.log" | wc -c; }
+# wait_bells NAME COUNT: until the pane's output holds COUNT bells (tmux
+# hands it on to the log on its own time).
+wait_bells() {
+  local i
+  for ((i = 0; i < ${PATIENCE:-60} * 10; i++)); do
+    [ "$(bells "$1")" -ge "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 # A prompt that leaves five columns to column 78: the field is as long as
 # asked (6 letters), not widened.
@@ -56,6 +66,7 @@ wait_for oem 'café' || fail "the typed letters are not shown"
 keys oem Enter
 wait_for oem 'EXIT=0' || fail "Enter did not end the run with 0"
 expect_bytes oem.bat 'set nm=caf\x82\r\n'
+wait_bells oem 2 || fail "$(bells oem) bells for two refused letters"
 [ "$(bells oem)" == 2 ] || fail "$(bells oem) bells for two refused letters"
 
 echo "console letters: ok"
