@@ -615,7 +615,9 @@ void TForm1::takeselection() {
 }
 
 void TForm1::getexectext() {
-    exectext = exec_text_of(GetCommandLineA());
+    // The wide command line: the ANSI one has the nearest letters in place
+    // of those the code page lacks.
+    exectext = exec_text_of(std::wstring(GetCommandLineW()));
     set_edit_text(exectext);
     show_control(ID_BitBtn_restoreexec);
 }
@@ -656,7 +658,15 @@ std::string TForm1::edit_text() const {
     return control_text(item(ID_Edit));
 }
 
+AnsiText TForm1::edit_text_checked() const {
+    return control_text_checked(item(ID_Edit));
+}
+
 void TForm1::set_edit_text(const std::string& text) {
+    set_control_text(item(ID_Edit), text);
+}
+
+void TForm1::set_edit_text(const std::wstring& text) {
     set_control_text(item(ID_Edit), text);
 }
 

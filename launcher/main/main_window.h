@@ -18,6 +18,7 @@
 #include "main/form.h"
 #include "main/hist_entry.h"
 #include "options/options.h"
+#include "support/codepage.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
@@ -81,7 +82,11 @@ class TForm1 : public Window, public StatusDisplay {
 
     // Edit box.
     std::string edit_text() const;
+    // The text exactly, or the letters the ANSI code page lacks: what is
+    // run or stored.
+    AnsiText edit_text_checked() const;
     void set_edit_text(const std::string& text);
+    void set_edit_text(const std::wstring& text);
     void set_edit_selection(int start, int length);
     // `exectext` and the Edit box from the text after -exec on the raw
     // command line; the restore-exec button is shown.
@@ -133,7 +138,7 @@ class TForm1 : public Window, public StatusDisplay {
     // State the handlers share.
     bool cancelled = false;       // Cancel pressed, or start-up failed; never cleared
     int modalresult = 0;          // mrOk runs the command at close, mrCancel does not
-    std::string exectext;         // the -exec text, with a blank on each side
+    std::wstring exectext;        // the -exec text, with a blank on each side
     int32_t loadcount = 0;        // entries the history load added
     bool changed = false;         // the list was changed by hand
     int32_t backpos = 0;          // list position reached with Back

@@ -76,7 +76,7 @@ void startup(AppState& app) {
         form.getexectext();
         form.selectfirst();
         SetFocus(form.item(ID_Edit));
-        form.exectext = " " + form.exectext + " ";
+        form.exectext = L" " + form.exectext + L" ";
         form.set_edit_text(form.exectext);
         form.set_edit_selection(0, 0);
     } else {
