@@ -131,13 +131,9 @@ TEST(VqHelp, ShowsThePathOfAMissingFileAndSearchesTheLoadedOne) {
 // needed; without one, the rest of the launcher works and the feature says
 // what is missing (the sound stays silent).
 TEST(VqLazyLibraries, TheFirstScreenLoadsNoneAndHelpLoadsTheRichText) {
-    vqtest::Setup setup;
-    setup.ini = kIni;
-    setup.history = "ls -l /tmp/x\r\n";
-    setup.watchLibraries = true;
-    Vq vq({}, setup);
+    Vq vq({}, kIni, std::string("ls -l /tmp/x\r\n"));
     ASSERT_TRUE(vq.waitReady());
-    ASSERT_TRUE(vq.hasLoaded("user32.dll"));  // the watch sees what is loaded
+    ASSERT_TRUE(vq.hasLoaded("user32.dll"));  // the check sees what is loaded
     for (const char* dll : {"riched20.dll", "comdlg32.dll", "winmm.dll"}) EXPECT_FALSE(vq.hasLoaded(dll)) << dll;
     // The help and file-template windows exist from the start; their
     // controls come at their first showing.

@@ -2,13 +2,11 @@
 #include "harness.h"
 
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <future>
-#include <mutex>
-#include <thread>
 
 #include "main/form.h"
 #include "testsupport.h"
@@ -279,95 +277,6 @@ void typeText(const std::string& text) {
     }
 }
 
-// ---- LibraryWatch ---------------------------------------------------------
-
-// The libraries a child loads, learnt as its debugger: each load is an event
-// that hands over the library's file. (A list of another process's modules
-// is read from its memory, which a program run through an emulator does not
-// give.) The debugger is the thread that started the child, so the watch
-// starts it on a thread of its own that then answers its events until it
-// ends.
-class LibraryWatch {
-  public:
-    // Starts the command; false when it cannot (GetLastError tells why).
-    bool start(std::string cmd, const std::string& env, const std::string& cwd, PROCESS_INFORMATION& pi) {
-        std::promise<DWORD> started;
-        auto result = started.get_future();
-        thread_ = std::thread([&, this] {
-            STARTUPINFOA si{};
-            si.cb = sizeof si;
-            std::string block = env;
-            if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS,
-                                block.data(), cwd.c_str(), &si, &pi)) {
-                started.set_value(GetLastError());
-                return;
-            }
-            started.set_value(0);
-            answerEvents();
-        });
-        const DWORD error = result.get();
-        if (error) {
-            thread_.join();
-            SetLastError(error);
-        }
-        return error == 0;
-    }
-    ~LibraryWatch() {
-        if (thread_.joinable()) thread_.join();
-    }
-
-    bool loaded(std::string name) const {
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::lock_guard<std::mutex> hold(mutex_);
-        return std::find(names_.begin(), names_.end(), name) != names_.end();
-    }
-
-  private:
-    void note(HANDLE file) {
-        if (!file) return;
-        char path[MAX_PATH * 2] = "";
-        const DWORD n = GetFinalPathNameByHandleA(file, path, sizeof path, FILE_NAME_NORMALIZED);
-        CloseHandle(file);
-        if (n == 0 || n >= sizeof path) return;
-        std::string base = path;
-        base = base.substr(base.find_last_of("\\/") + 1);
-        for (char& c : base) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::lock_guard<std::mutex> hold(mutex_);
-        names_.push_back(base);
-    }
-
-    void answerEvents() {
-        for (bool first_break = true;;) {
-            DEBUG_EVENT e{};
-            if (!WaitForDebugEvent(&e, INFINITE)) return;
-            DWORD answer = DBG_CONTINUE;
-            switch (e.dwDebugEventCode) {
-                case CREATE_PROCESS_DEBUG_EVENT:
-                    if (e.u.CreateProcessInfo.hFile) CloseHandle(e.u.CreateProcessInfo.hFile);
-                    break;
-                case LOAD_DLL_DEBUG_EVENT:
-                    note(e.u.LoadDll.hFile);
-                    break;
-                case EXCEPTION_DEBUG_EVENT:
-                    // The loader's break for its debugger is answered; every
-                    // other exception goes to the child's own handlers.
-                    if (!(first_break && e.u.Exception.ExceptionRecord.ExceptionCode == EXCEPTION_BREAKPOINT))
-                        answer = DBG_EXCEPTION_NOT_HANDLED;
-                    first_break = false;
-                    break;
-                default:
-                    break;
-            }
-            ContinueDebugEvent(e.dwProcessId, e.dwThreadId, answer);
-            if (e.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) return;
-        }
-    }
-
-    std::thread thread_;
-    mutable std::mutex mutex_;
-    std::vector<std::string> names_;
-};
-
 // ---- Vq -------------------------------------------------------------------
 
 Vq::Vq(const std::vector<std::string>& args, const Setup& setup) {
@@ -442,10 +351,8 @@ void Vq::start(const std::vector<std::string>& args, const Setup& setup) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (setup.watchLibraries) libraries_ = std::make_unique<LibraryWatch>();
-    if (libraries_ ? !libraries_->start(cmd, block, workDir(), pi)
-                   : !CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(),
-                                     workDir().c_str(), &si, &pi)) {
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, block.data(), workDir().c_str(), &si,
+                        &pi)) {
         ADD_FAILURE() << "cannot start " << cmd << " (error " << GetLastError() << ")";
         return;
     }
@@ -463,7 +370,6 @@ Vq::~Vq() {
     DWORD t0 = GetTickCount();
     if (running()) kill();
     if (process_) CloseHandle(process_);
-    libraries_.reset();
     if (!root_.empty()) {
         // Files may stay locked for a moment after the process ends.
         waitFor(
@@ -599,12 +505,28 @@ void Vq::kill() {
     WaitForSingleObject(process_, 5000);
 }
 
+// The libraries are the files mapped as images into the child's memory,
+// named by the child itself: a list of its modules would be read from its
+// memory, which a program run through an emulator does not give.
 bool Vq::hasLoaded(const std::string& name) const {
-    if (!libraries_) {
-        ADD_FAILURE() << "the harness watches the libraries only with Setup::watchLibraries";
-        return false;
+    std::string want = "\\" + name;
+    for (char& c : want) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* at = nullptr; VirtualQueryEx(process_, at, &region, sizeof region) == sizeof region;) {
+        if (region.Type == MEM_IMAGE && region.BaseAddress == region.AllocationBase) {
+            char path[MAX_PATH * 2] = "";
+            if (K32GetMappedFileNameA(process_, region.BaseAddress, path, sizeof path)) {
+                std::string p = path;
+                for (char& c : p) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                if (p.size() >= want.size() && p.compare(p.size() - want.size(), want.size(), want) == 0)
+                    return true;
+            }
+        }
+        const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= at) break;
+        at = next;
     }
-    return libraries_->loaded(name);
+    return false;
 }
 
 void Vq::key(WORD vk, unsigned mods) const {

@@ -126,12 +126,7 @@ struct Setup {
     // False: return at once after the process starts, without waiting for
     // it to become idle (for tests that act while start-up still runs).
     bool waitForIdle = true;
-    // True: the harness starts vq as its debugger and notes each library it
-    // loads (Vq::hasLoaded).
-    bool watchLibraries = false;
 };
-
-class LibraryWatch;
 
 class Vq {
   public:
@@ -183,7 +178,6 @@ class Vq {
     void kill();
 
     // Has the child loaded the library `name` (e.g. "winmm.dll", any case)?
-    // Needs Setup::watchLibraries.
     bool hasLoaded(const std::string& name) const;
 
     // Brings the main window forward, then sends keys.
@@ -201,7 +195,6 @@ class Vq {
     std::string exe_name_ = "vq.exe";
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
-    std::unique_ptr<LibraryWatch> libraries_;
 };
 
 }  // namespace vqtest
