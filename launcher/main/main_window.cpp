@@ -69,7 +69,7 @@ bool TForm1::create(HINSTANCE instance) {
                       reinterpret_cast<DWORD_PTR>(this));
     list_ = ListBox(item(ID_ListBox));
     edit_ = Edit(item(ID_Edit));
-    SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, BST_CHECKED, 0);
+    set_checked(ID_RadioGroup_Sort_time, true);
     favorites_image_.attach(item(ID_BitBtn_Favorites));
     ok_image_.attach(item(ID_BitBtn_OK));
     cancel_image_.attach(item(ID_BitBtn_cancel));
@@ -191,8 +191,8 @@ void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
         case ID_RadioGroup_Sort_time:
         case ID_RadioGroup_Sort_alpha:
             if (code == BN_CLICKED) {
-                SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, id == ID_RadioGroup_Sort_time, 0);
-                SendMessageA(item(ID_RadioGroup_Sort_alpha), BM_SETCHECK, id == ID_RadioGroup_Sort_alpha, 0);
+                set_checked(ID_RadioGroup_Sort_time, id == ID_RadioGroup_Sort_time);
+                set_checked(ID_RadioGroup_Sort_alpha, id == ID_RadioGroup_Sort_alpha);
                 Sort_click();
             }
             break;
@@ -524,10 +524,9 @@ constexpr UINT kFavoritesTickMs = 250;
 }  // namespace
 
 void TForm1::set_favorites(const TextList& favorites) {
-    HWND list = item(ID_ListBox_Favorites);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& f : favorites)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.c_str()));
+    const ListBox list(item(ID_ListBox_Favorites));
+    list.ResetContent();
+    for (const std::string& f : favorites) list.AddString(f);
     if (favorites.empty())
         ShowWindow(item(ID_BitBtn_Favorites), SW_HIDE);
     else
@@ -542,7 +541,7 @@ void TForm1::togglefavorites() {
         ShowWindow(list, SW_HIDE);
         favorites_image_.set_side(GlyphSide::Right);
     } else {
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        ListBox(list).SetCurSel(-1);
         ShowWindow(list, SW_SHOW);
         favorites_image_.set_side(GlyphSide::Left);
     }
@@ -564,10 +563,10 @@ void TForm1::ListBox_FavoritesDblClick() {
 // double click it runs, otherwise the list closes.
 void TForm1::Timer_favoritesTimer() {
     KillTimer(handle(), ID_Timer_favorites);
-    HWND list = item(ID_ListBox_Favorites);
-    const LRESULT cur = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const ListBox list(item(ID_ListBox_Favorites));
+    const int cur = list.GetCurSel();
     if (cur == LB_ERR) return;
-    set_edit_text(ListBox(list).GetText(static_cast<int>(cur)));
+    set_edit_text(list.GetText(cur));
     if (favdbl) {
         run_request();
         return;
