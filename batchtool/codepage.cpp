@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "lineeditor.h"
+
 namespace rovik {
 
 unsigned consoleCodePage() {
@@ -21,6 +23,13 @@ std::wstring toWide(const std::string& text) {
     std::wstring wide(static_cast<size_t>(n), L'\0');
     if (n > 0) MultiByteToWideChar(consoleCodePage(), 0, text.data(), size, wide.data(), n);
     return wide;
+}
+
+size_t consoleLetter(std::string_view rest) {
+    const UINT cp = consoleCodePage();
+    if (cp == CP_UTF8) return utf8Letter(rest);
+    if (rest.size() >= 2 && IsDBCSLeadByteEx(cp, static_cast<BYTE>(rest[0]))) return 2;
+    return 1;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace rovik {
 
@@ -21,6 +22,11 @@ struct UnrepresentableText {
 unsigned consoleCodePage();
 
 std::wstring toWide(const std::string& text);
+
+// The bytes of the first letter of `rest` in the console code page: a
+// UTF-8 sequence under 65001, a lead byte and its partner in a double-byte
+// code page, else one byte (a LetterLength of lineeditor.h).
+size_t consoleLetter(std::string_view rest);
 
 // The text in the console code page; none when a letter does not fit.
 std::optional<std::string> fromWideExact(const std::wstring& text);

@@ -120,12 +120,26 @@ std::optional<EditorKey> EditorConsole::readKey() {
         if (!key.bKeyDown) continue;
         EditorKey result;
         const wchar_t typed = key.uChar.UnicodeChar;
+        if (typed >= 0xD800 && typed <= 0xDBFF) {
+            // The first half of a letter beyond the 16-bit range: the
+            // second half follows as a key of its own.
+            highSurrogate_ = typed;
+            continue;
+        }
         if (typed != 0) {
-            // The letter as a byte of the console code page; a letter the
-            // code page lacks cannot be handed on and is not taken.
-            std::optional<std::string> c = fromWideExact(std::wstring(1, typed));
-            if (!c || c->size() != 1) continue;
-            result = EditorKey::plain(static_cast<unsigned char>((*c)[0]));
+            // The letter in the console code page: one byte, or several
+            // where the code page has letters of several bytes. A letter
+            // the code page lacks cannot be handed on: the key is refused.
+            std::wstring letter(1, typed);
+            if (typed >= 0xDC00 && typed <= 0xDFFF && highSurrogate_ != 0) letter.insert(0, 1, highSurrogate_);
+            highSurrogate_ = 0;
+            std::optional<std::string> c = fromWideExact(letter);
+            if (!c || c->empty())
+                result = EditorKey::refusedLetter();
+            else if (c->size() == 1)
+                result = EditorKey::plain(static_cast<unsigned char>((*c)[0]));
+            else
+                result = EditorKey::letter(*c);
         } else if (key.wVirtualKeyCode == VK_ESCAPE) {
             result = EditorKey::plain(27);
         } else if (int code = specialCode(key.wVirtualKeyCode)) {
@@ -151,14 +165,19 @@ int EditorConsole::cursorColumn() const {
 
 // Characters are written as they are; backspaces become cursor moves, so
 // that a field longer than the rest of the screen line can be walked back
-// across the line break (a console backspace stops at the left edge).
+// across the line break (a console backspace stops at the left edge). A
+// bell is a beep of the system's (a bell character on the screen may be
+// swallowed by the console).
 void EditorConsole::write(const std::string& text) {
     if (out_ == INVALID_HANDLE_VALUE) return;
     size_t i = 0;
     while (i < text.size()) {
         size_t j = i;
-        if (text[i] != '\b') {
-            while (j < text.size() && text[j] != '\b') ++j;
+        if (text[i] == '\a') {
+            Beep(800, 150);
+            ++j;
+        } else if (text[i] != '\b') {
+            while (j < text.size() && text[j] != '\b' && text[j] != '\a') ++j;
             DWORD written;
             const std::wstring wide = toWide(text.substr(i, j - i));
             WriteConsoleW(out_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
@@ -183,7 +202,7 @@ void EditorConsole::moveBack(int columns) {
 }
 
 std::optional<std::string> editLine(EditorConsole& console, const std::string& start, int maxLength) {
-    LineEditor editor(start, maxLength);
+    LineEditor editor(start, maxLength, consoleLetter);
     console.write(editor.takeOutput());
     while (editor.state() == LineEditor::State::Editing) {
         std::optional<EditorKey> key = console.readKey();
@@ -211,15 +230,20 @@ std::optional<std::string> readFirstLine(const std::string& path) {
 
 }  // namespace
 
-// -getch: the key's first code, so 0 for a special key.
+// -getch: the key's first code, so 0 for a special key; a letter of
+// several bytes whole. A letter the code page lacks is passed over.
 ExitCode opGetch(Run& run, const OpCall&) {
     std::optional<EditorKey> key;
     {
         EditorConsole console;
-        key = console.readKey();
+        do key = console.readKey();
+        while (key && key->refused);
     }
     if (!key) return ExitCode::Cancelled;  // no keyboard: no key to report
-    std::fprintf(run.outputTarget(), "set g~ch=%c\n", key->special ? 0 : key->code);
+    if (!key->bytes.empty())
+        std::fprintf(run.outputTarget(), "set g~ch=%s\n", key->bytes.c_str());
+    else
+        std::fprintf(run.outputTarget(), "set g~ch=%c\n", key->special ? 0 : key->code);
     return ExitCode::Ok;
 }
 
@@ -238,11 +262,11 @@ ExitCode opGetLine(Run& run, const OpCall& call) {
     std::optional<std::string> sourceFile;
     if (prompt.defaultSource && sourceIsVariable(*prompt.defaultSource)) {
         if (std::optional<std::string> value = environmentVariable(name))
-            start = startFromVariable(*value, length);
+            start = startFromVariable(*value, length, consoleLetter);
     } else if (prompt.defaultSource) {
         sourceFile = prompt.defaultSource;
         if (std::optional<std::string> line = readFirstLine(*sourceFile))
-            start = startFromFile(*line, length);
+            start = startFromFile(*line, length, consoleLetter);
     }
 
     length = widenToLastColumn(length, console.cursorColumn());

@@ -39,6 +39,7 @@ class EditorConsole {
     bool ctrlIgnored_ = false;
     EditorKey repeated_;
     int repeat_ = 0;
+    wchar_t highSurrogate_ = 0;  // the first half of a letter, until the second comes
 };
 
 // Runs the editor on the console: the edited text, or none when cancelled

@@ -7,26 +7,59 @@ namespace {
 // text may hold, but no key types) shows as "?": printed as it is, a
 // backspace would move the console cursor and a tab, CR or LF would move it
 // elsewhere, and the field on the screen would no longer match the text.
-char shown(char c) {
-    return static_cast<unsigned char>(c) < 32 ? '?' : c;
+std::string shown(const std::string& letter) {
+    return letter.size() == 1 && static_cast<unsigned char>(letter[0]) < 32 ? "?" : letter;
 }
 
-std::string shown(const std::string& text) {
-    std::string out = text;
-    for (char& c : out) c = shown(c);
+std::string shown(const std::vector<std::string>& letters) {
+    std::string out;
+    for (const std::string& letter : letters) out += shown(letter);
     return out;
+}
+
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
 }
 }  // namespace
 
-LineEditor::LineEditor(const std::string& start, int maxLength)
-    : text_(start), max_(maxLength < 0 ? 0 : maxLength) {
-    // The field never holds more than its length, whatever the caller hands in.
-    if (static_cast<int>(text_.size()) > max_) text_.resize(static_cast<size_t>(max_));
-    // A zero byte ends the text, as it would in the console's own buffers.
-    size_t nul = text_.find('\0');
-    if (nul != std::string::npos) text_.resize(nul);
-    cursor_ = static_cast<int>(text_.size());
+size_t singleByteLetter(std::string_view) {
+    return 1;
+}
+
+size_t utf8Letter(std::string_view rest) {
+    const auto lead = static_cast<unsigned char>(rest[0]);
+    const size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    if (n == 1 || rest.size() < n) return 1;
+    for (size_t i = 1; i < n; ++i)
+        if (!isContinuation(static_cast<unsigned char>(rest[i]))) return 1;
+    return n;
+}
+
+std::string firstLetters(const std::string& text, size_t count, LetterLength letterLength) {
+    size_t at = 0;
+    for (size_t n = 0; n < count && at < text.size(); ++n) at += letterLength(std::string_view(text).substr(at));
+    return text.substr(0, at);
+}
+
+LineEditor::LineEditor(const std::string& start, int maxLength, LetterLength letterLength)
+    : max_(maxLength < 0 ? 0 : maxLength) {
+    // A zero byte ends the text, as it would in the console's own buffers;
+    // the field never holds more than its length, whatever the caller
+    // hands in.
+    const std::string_view bytes(start.data(), start.find('\0') == std::string::npos ? start.size() : start.find('\0'));
+    for (size_t at = 0; at < bytes.size() && length() < max_;) {
+        const size_t n = letterLength(bytes.substr(at));
+        text_.emplace_back(bytes.substr(at, n));
+        at += n;
+    }
+    cursor_ = length();
     output_ = shown(text_);
+}
+
+std::string LineEditor::text() const {
+    std::string out;
+    for (const std::string& letter : text_) out += letter;
+    return out;
 }
 
 std::string LineEditor::takeOutput() {
@@ -55,7 +88,7 @@ void LineEditor::moveRight() {
         moveToEnd();
         return;
     }
-    if (cursor_ < static_cast<int>(text_.size()) && cursor_ < max_) {
+    if (cursor_ < length() && cursor_ < max_) {
         output_ += shown(text_[static_cast<size_t>(cursor_)]);
         ++cursor_;
     }
@@ -82,29 +115,29 @@ void LineEditor::redraw() {
     moveToStart();
     prefix_ = 0;
     output_ += shown(text_);
-    output_.append(static_cast<size_t>(max_) - text_.size(), ' ');
+    output_.append(static_cast<size_t>(max_ - length()), ' ');
     output_.append(static_cast<size_t>(max_ - at), '\b');
     cursor_ = at;
 }
 
 void LineEditor::deleteAtCursor() {
-    if (cursor_ >= static_cast<int>(text_.size())) return;
-    text_.erase(static_cast<size_t>(cursor_), 1);
+    if (cursor_ >= length()) return;
+    text_.erase(text_.begin() + cursor_);
     redraw();
 }
 
-void LineEditor::typeChar(char c) {
+void LineEditor::typeLetter(const std::string& letter) {
     if (insert_) {
-        if (static_cast<int>(text_.size()) >= max_) return;  // full field: the key is dropped
-        text_.insert(static_cast<size_t>(cursor_), 1, c);
+        if (length() >= max_) return;  // full field: the key is dropped
+        text_.insert(text_.begin() + cursor_, letter);
         redraw();
         moveRight();
     } else {
         if (cursor_ >= max_) return;
-        if (cursor_ == static_cast<int>(text_.size()))
-            text_ += c;  // overwriting at the end lengthens the text
+        if (cursor_ == length())
+            text_.push_back(letter);  // overwriting at the end lengthens the text
         else
-            text_[static_cast<size_t>(cursor_)] = c;
+            text_[static_cast<size_t>(cursor_)] = letter;
         moveRight();
     }
 }
@@ -125,6 +158,13 @@ LineEditor::State LineEditor::press(EditorKey key) {
             prefix_ = 0;
             return state_;
         }
+    }
+
+    if (key.refused) {
+        // A letter the console's code page lacks could only be kept as
+        // another letter.
+        output_ += '\a';
+        return finishKey();
     }
 
     if (key.special) {
@@ -184,7 +224,10 @@ LineEditor::State LineEditor::press(EditorKey key) {
             insert_ = !insert_;
             break;
         default:
-            if (key.code >= 32 && key.code <= 255) typeChar(static_cast<char>(key.code));
+            if (!key.bytes.empty())
+                typeLetter(key.bytes);
+            else if (key.code >= 32 && key.code <= 255)
+                typeLetter(std::string(1, static_cast<char>(key.code)));
             break;
     }
     return finishKey();

@@ -24,17 +24,15 @@ int widenToLastColumn(int length, int cursorColumn) {
     return room > length ? room : length;
 }
 
-std::string startFromVariable(const std::string& value, int length) {
+std::string startFromVariable(const std::string& value, int length, LetterLength letterLength) {
     int keep = length - 3;
     if (keep <= 0) return std::string();
-    return value.substr(0, static_cast<size_t>(keep));
+    return firstLetters(value, static_cast<size_t>(keep), letterLength);
 }
 
-std::string startFromFile(const std::string& content, int length) {
+std::string startFromFile(const std::string& content, int length, LetterLength letterLength) {
     if (length <= 0) return std::string();
-    std::string line = content.substr(0, content.find('\n'));
-    if (line.size() > static_cast<size_t>(length)) line.resize(static_cast<size_t>(length));
-    return line;
+    return firstLetters(content.substr(0, content.find('\n')), static_cast<size_t>(length), letterLength);
 }
 
 }  // namespace rovik

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "lineeditor.h"
+
 namespace rovik {
 
 // The widest field -g asks for; a field also always reaches this column.
@@ -32,11 +34,12 @@ int capFieldLength(int requested);
 // cursor's column (counted from 1).
 int widenToLastColumn(int length, int cursorColumn);
 
-// The start text taken from a variable's value: cut to length - 3.
-std::string startFromVariable(const std::string& value, int length);
+// The start text taken from a variable's value: cut to length - 3 letters.
+std::string startFromVariable(const std::string& value, int length,
+                              LetterLength letterLength = singleByteLetter);
 
 // The start text taken from a file's content: its first line without the
-// line feed, at most length characters.
-std::string startFromFile(const std::string& content, int length);
+// line feed, at most length letters.
+std::string startFromFile(const std::string& content, int length, LetterLength letterLength = singleByteLetter);
 
 }  // namespace rovik

@@ -369,3 +369,31 @@ TEST(LineEditorSequences, ShownFieldMatchesTheTextAfterEveryKey) {
     }
     EXPECT_EQ(ed.text(), "sA!R#");
 }
+
+// Under UTF-8 a letter of several bytes is one letter: the field, the
+// cursor, Backspace and the moves count it once; a start text is cut after
+// whole letters.  A refused key rings the bell and changes nothing.
+TEST(LineEditorLetters, LettersOfSeveralBytesCountOnceARefusedKeyRings) {
+    const std::string e = "\xC3\xA9", kan = "\xE6\xBC\xA2", grin = "\xF0\x9F\x98\x80";
+    LineEditor ed("caf" + e + "x", 6, rovik::utf8Letter);
+    EXPECT_EQ(ed.takeOutput(), "caf" + e + "x");
+    EXPECT_EQ(ed.cursor(), 5);
+    ed.press(ch(key::Backspace));
+    ed.press(EditorKey::letter(kan));
+    ed.press(EditorKey::letter(grin));
+    ed.press(EditorKey::letter(kan));  // the field is full: six letters
+    EXPECT_EQ(ed.text(), "caf" + e + kan + grin);
+    ed.takeOutput();
+    ed.press(sp(key::Left));
+    ed.press(sp(key::Left));
+    EXPECT_EQ(ed.takeOutput(), "\b\b");
+    ed.press(EditorKey::refusedLetter());
+    EXPECT_EQ(ed.takeOutput(), "\a");
+    EXPECT_EQ(ed.text(), "caf" + e + kan + grin);
+    EXPECT_EQ(ed.cursor(), 4);
+
+    EXPECT_EQ(rovik::firstLetters("a" + e + kan, 2, rovik::utf8Letter), "a" + e);
+    EXPECT_EQ(rovik::firstLetters("a" + e + kan, 2, rovik::singleByteLetter), "a\xC3");
+    // Bytes that begin no sequence are letters of their own.
+    EXPECT_EQ(LineEditor("\xC3x\xE6\xBC", 9, rovik::utf8Letter).cursor(), 4);
+}

@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "history/history_store.h"
 #include "history/import_lines.h"
+#include "support/atomic_file.h"
 #include "support/codepage.h"
 #include "support/filehandle.h"
 #include "support/files.h"
@@ -18,30 +21,34 @@ namespace {
 // The captured file's lines as the history takes them.
 struct CapturedLines {
     std::string text;  // to append, each line ended by CR LF
-    // Lines not taken: they hold a letter that the ANSI code page lacks.
-    int unconvertible = 0;
-    std::string first_unconvertible;  // as near as the ANSI code page comes
+    // Lines not taken, as written: they hold a letter that the ANSI code
+    // page lacks.  What stays of the captured file: them alone, in its own
+    // encoding.
+    std::vector<std::wstring> kept;
+    std::string rest;
 };
 
 // A file with a byte-order mark (UTF-16 from PowerShell's redirection, or
-// UTF-8) is read as it says, each line into the ANSI code page; any other
-// was written by the console in its own (OEM) code page.
+// UTF-8) is read as it says; any other was written by the console in its
+// own (OEM) code page.  Each line goes into the ANSI code page exactly or
+// not at all.
 CapturedLines captured_lines(const std::string& bytes) {
     CapturedLines captured;
     const ByteOrderMark mark = byte_order_mark(bytes);
-    if (mark.encoding == TextEncoding::code_page) {
-        append_import_lines(oem_to_ansi(bytes), captured.text);
-        return captured;
-    }
-    const std::wstring wide = marked_text_to_wide(bytes, mark);
+    const bool oem = mark.encoding == TextEncoding::code_page;
+    const std::wstring wide = oem ? oem_to_wide(bytes) : marked_text_to_wide(bytes, mark);
     std::wstring_view line;
-    for (std::wstring_view rest = wide; next_line(rest, line);) {
+    std::wstring rest;
+    for (std::wstring_view lines = wide; next_line(lines, line);) {
         if (const auto ansi = wide_to_ansi_exact(line)) {
             append_import_lines(*ansi, captured.text);
-        } else if (captured.unconvertible++ == 0) {
-            captured.first_unconvertible = wide_to_ansi(line);
+        } else if (!line.empty() && line.front() != L';') {  // a line the import skips is not kept either
+            captured.kept.emplace_back(line);
+            rest.append(line).append(L"\r\n");
         }
     }
+    if (!captured.kept.empty())
+        captured.rest = oem ? wide_to_oem(rest) : marked_text_from_wide(rest, mark.encoding);
     return captured;
 }
 
@@ -108,13 +115,19 @@ std::string stuffhistory(const std::string& stuff, const std::string& history_pa
     }
     // The boxes wait for the user only now that the others may go on.
     if (!written) errorf("hprintf result<>count failure");
-    if (captured.unconvertible > 0)
-        errorf(
-            "%d lines of \"%s\" hold letters that the ANSI code page lacks: they were not imported, and "
-            "the file is kept.  The first:\r\n%s",
-            {captured.unconvertible, stuff, captured.first_unconvertible});
-    // What did not reach the history stays in the captured file.
-    if (outcome.empty() && written && captured.unconvertible == 0 && !bug) delete_file(stuff);
+    if (!captured.kept.empty())
+        error_wide(ansi_to_wide(sformat("%d lines of \"%s\" hold letters that the ANSI code page lacks: they "
+                                        "were not imported, and stay in the file.  The first:\r\n",
+                                        {static_cast<int>(captured.kept.size()), stuff})) +
+                   captured.kept.front());
+    // What did not reach the history stays in the captured file, and
+    // nothing else: a second import adds nothing twice.
+    if (outcome.empty() && written && !bug) {
+        if (captured.kept.empty())
+            delete_file(stuff);
+        else
+            replace_file(stuff, captured.rest);
+    }
     return outcome;
 }
 

@@ -14,12 +14,14 @@ namespace vq {
 // The captured file is in the console's (OEM) code page, or in UTF-16 or
 // UTF-8 when it begins with a byte-order mark; its lines are turned into
 // the ANSI one, and a line holding a letter that the ANSI code page lacks
-// is not imported (a box says how many).  It appends under the history
-// lock (`waiting` is told when the wait lasts), so that no launcher's save
-// in the meantime drops the lines, and shows its boxes only after letting
-// go of it.  The captured file is deleted afterwards unless `bug` (debug mode)
-// is set or a line did not reach the history.  Returns the message to show
-// with the usage text, empty when the import went through.
+// is not imported (a box shows how many, and the first as written).  It
+// appends under the history lock (`waiting` is told when the wait lasts),
+// so that no launcher's save in the meantime drops the lines, and shows
+// its boxes only after letting go of it.  Afterwards, unless `bug` (debug
+// mode) is set or the append failed, the captured file keeps only the
+// lines not imported, in its own encoding, and goes when there are none.
+// Returns the message to show with the usage text, empty when the import
+// went through.
 std::string stuffhistory(const std::string& stuff, const std::string& history, bool bug,
                          const HistoryLock::Waiting& waiting = {});
 

@@ -11,17 +11,30 @@
 
 namespace vq {
 
-std::string read_history_bytes(const std::string& path) {
+std::string read_history_bytes(const std::string& path, int* lacking_lines) {
     std::string bytes;
     switch (read_whole_file(path, bytes)) {
         case ReadResult::ok:
-            return file_text_as_ansi(std::move(bytes));
+            return file_text_as_ansi(std::move(bytes), lacking_lines);
         case ReadResult::cannot_open:
             throw std::runtime_error("Cannot open file \"" + path + "\"");
         case ReadResult::cannot_read:
             break;
     }
     throw std::runtime_error("Cannot read file \"" + path + "\"");
+}
+
+std::string keep_unicode_copy(const std::string& path) {
+    const size_t name_at = path.find_last_of("\\:") + 1;  // 0 without a directory
+    size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < name_at) dot = path.size();
+    const std::string stem = path.substr(0, dot), ext = path.substr(dot);
+    for (int n = 1; n <= 100; ++n) {
+        const std::string copy = stem + "-unicode" + (n > 1 ? "-" + std::to_string(n) : "") + ext;
+        if (CopyFileA(path.c_str(), copy.c_str(), TRUE)) return copy;
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return {};
 }
 
 namespace {

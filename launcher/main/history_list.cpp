@@ -7,6 +7,7 @@
 #include "main/form.h"
 #include "support/atomic_file.h"
 #include "support/files.h"
+#include "support/messages.h"
 
 namespace vq {
 
@@ -47,7 +48,14 @@ void HistoryList::savehistory(TForm1& form, const Options& options) {
     saved_once_ = true;
     if (load_failed_) return;
     for (int attempt = 1; attempt <= 2; ++attempt) {
-        if (save_merged(form, options)) return;
+        if (save_merged(form, options)) {
+            // Said once the lock is free: the file keeps no such line now.
+            if (lacking_lines_ > 0)
+                infof("%d lines of \"%s\" hold letters that the ANSI code page lacks; the list could not show "
+                      "them, and they are not written back.  The file as it was is kept in \"%s\".",
+                      {lacking_lines_, options.history, unicode_copy_});
+            return;
+        }
         form.show_status(sformat("save of \"%s\" failed; waiting, trying again", {options.history}));
         Sleep(1000);
     }
@@ -64,15 +72,24 @@ bool HistoryList::save_merged(TForm1& form, const Options& options) {
     std::vector<std::string> added;
     if (file_exists(options.history)) {
         try {
-            added = lines_added_since(loaded_bytes_, read_history_bytes(options.history));
+            added = lines_added_since(loaded_bytes_, read_history_bytes(options.history, &lacking_lines_));
         } catch (...) {
             // What others added cannot be known: writing the list alone
             // would drop it.  This attempt failed.
             return false;
         }
     }
+    // Lines the list cannot hold are kept in a copy of the file as it is
+    // (once, whatever the attempt).
+    if (lacking_lines_ > 0 && unicode_copy_.empty()) {
+        unicode_copy_ = keep_unicode_copy(options.history);
+        if (unicode_copy_.empty()) return false;
+    }
+    // A command that the ANSI code page cannot hold is not stored with other
+    // letters: an empty line stands in for it, as for an empty Edit box.
+    const AnsiText edit = form.edit_text_checked();
     const std::string bytes = join_history_lines(history_save_lines(
-        split_history_views(unreached_), form.history().items(), form.listorder(), added, form.edit_text()));
+        split_history_views(unreached_), form.history().items(), form.listorder(), added, edit.text));
     return replace_file(options.history, bytes);
 }
 

@@ -21,7 +21,11 @@ class HistoryList {
     // to the file since the load are kept, older than the Edit text, and
     // so are the lines of a cancelled load's unreached part, oldest of
     // all; each attempt reads and writes under the history lock.  Works
-    // once per run, never in the -gui: mode.
+    // once per run, never in the -gui: mode.  Lines of a file with a
+    // byte-order mark that the ANSI code page cannot hold are not written
+    // back: the file as it was is first copied beside it, and a box says
+    // where.  An Edit text that the ANSI code page cannot hold is not
+    // stored.
     void savehistory(TForm1& form, const Options& options);
 
   private:
@@ -38,6 +42,10 @@ class HistoryList {
     // The file existed but could not be read: the list does not hold the
     // history, and writing it back would destroy the file.
     bool load_failed_ = false;
+    // Lines of the file that the ANSI code page cannot hold (the list never
+    // shows them), and the copy of the file as it was that keeps them.
+    int lacking_lines_ = 0;
+    std::string unicode_copy_;
 };
 
 }  // namespace vq

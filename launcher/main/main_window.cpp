@@ -321,7 +321,7 @@ void TForm1::BitBtn_DeleteClick() {
 // Restore exec: the -exec text back into the Edit box, the caret before it.
 void TForm1::BitBtn_restoreexecClick() {
     edit_.SetFocus();
-    edit_.SetText(exectext);
+    set_edit_text(exectext);
     edit_.SetSel(0, 0);
 }
 
@@ -634,8 +634,10 @@ void TForm1::takeselection() {
 }
 
 void TForm1::getexectext() {
-    exectext = " " + exec_text_of(GetCommandLineA()) + " ";
-    edit_.SetText(exectext);
+    // The wide command line: the ANSI one has the nearest letters in place
+    // of those the code page lacks.
+    exectext = L" " + exec_text_of(std::wstring(GetCommandLineW())) + L" ";
+    set_edit_text(exectext);
     edit_.SetSel(0, 0);
     show_control(ID_BitBtn_restoreexec);
 }
@@ -676,8 +678,16 @@ std::string TForm1::edit_text() const {
     return edit_.GetText();
 }
 
+AnsiText TForm1::edit_text_checked() const {
+    return control_text_checked(item(ID_Edit));
+}
+
 void TForm1::set_edit_text(const std::string& text) {
     edit_.SetText(text);
+}
+
+void TForm1::set_edit_text(const std::wstring& text) {
+    set_control_text(item(ID_Edit), text);
 }
 
 void TForm1::set_edit_selection(int start, int length) {

@@ -19,6 +19,7 @@
 #include "main/history_model.h"
 #include "main/request_gate.h"
 #include "options/options.h"
+#include "support/codepage.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
@@ -86,7 +87,11 @@ class TForm1 : public Window, public StatusDisplay {
 
     // Edit box.
     std::string edit_text() const;
+    // The text exactly, or the letters the ANSI code page lacks: what is
+    // run or stored.
+    AnsiText edit_text_checked() const;
     void set_edit_text(const std::string& text);
+    void set_edit_text(const std::wstring& text);
     void set_edit_selection(int start, int length);
     // `exectext` from the text after -exec on the raw command line, with a
     // blank on each side, into the Edit box, the caret before it; the
@@ -213,7 +218,7 @@ class TForm1 : public Window, public StatusDisplay {
     ImageButton help_image_{StockGlyph::Help};
     bool listkeydown = false;  // a key other than Enter is down in the list
     bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
-    std::string exectext;      // the -exec text, with a blank on each side
+    std::wstring exectext;     // the -exec text, with a blank on each side
     int32_t backpos = 0;       // list position reached with Back
     bool favdbl = false;       // a favorite was double-clicked: its tick runs it; never cleared
     int32_t savedwidth = 0;   // the width before widening; 0 while not widened

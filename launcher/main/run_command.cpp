@@ -14,11 +14,30 @@
 
 namespace vq {
 
+namespace {
+
+// A command that the ANSI code page cannot hold would start (and be stored)
+// with other letters in place of these: a "?" among them is a wildcard to
+// the command interpreter.
+void refuse_lacking_letters(const std::vector<std::wstring>& letters) {
+    std::wstring named;
+    for (const auto& letter : letters) named += (named.empty() ? L"" : L" ") + letter;
+    error_wide(L"The command holds letters that the ANSI code page lacks: " + named +
+               L"\r\nIt was not run; change them and press Enter again.");
+}
+
+}  // namespace
+
 RunOutcome runcommand(AppState& app) {
     TForm1& form = app.form1;
     const Options& options = app.options;
 
-    const std::string command = vq::trim_blanks(form.edit_text());
+    const AnsiText typed = form.edit_text_checked();
+    if (!typed.exact()) {
+        refuse_lacking_letters(typed.lacking);
+        return RunOutcome::stay;
+    }
+    const std::string command = vq::trim_blanks(typed.text);
     if (command.empty()) return RunOutcome::stay;
     std::string word, rest;
     split_command(command, word, rest);

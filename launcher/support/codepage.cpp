@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include "support/text_lines.h"
+#include "support/unheld_letters.h"
+
 namespace vq {
 
 namespace {
@@ -16,7 +19,8 @@ std::wstring to_wide(UINT codepage, std::string_view text) {
 }
 
 // The wide text in `codepage`; `exact` (when given) tells whether every
-// letter had a form of its own there.
+// letter had a form of its own there: no nearest letter, no default
+// character, and the bytes read back as the same text.
 std::string from_wide(UINT codepage, std::wstring_view wide, bool* exact = nullptr) {
     if (exact) *exact = true;
     if (wide.empty()) return {};
@@ -29,7 +33,7 @@ std::string from_wide(UINT codepage, std::wstring_view wide, bool* exact = nullp
     if (n > 0)
         WideCharToMultiByte(codepage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n,
                             nullptr, used);
-    if (exact) *exact = n > 0 && !defaulted;
+    if (exact) *exact = n > 0 && !defaulted && to_wide(codepage, text) == wide;
     return text;
 }
 
@@ -66,6 +70,25 @@ std::optional<std::string> wide_to_ansi_exact(std::wstring_view text) {
     return ansi;
 }
 
+AnsiText wide_to_ansi_checked(std::wstring_view text) {
+    AnsiText result;
+    bool exact = false;
+    result.text = from_wide(CP_ACP, text, &exact);
+    if (exact) return result;
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+    for (const std::u16string& letter : unheld_letters(units, [](std::u16string_view one) {
+             bool held = false;
+             from_wide(CP_ACP, std::wstring_view(reinterpret_cast<const wchar_t*>(one.data()), one.size()), &held);
+             return held;
+         }))
+        result.lacking.emplace_back(letter.begin(), letter.end());
+    // Every letter alone has its form, the whole has not: name them all.
+    if (result.lacking.empty()) result.lacking.emplace_back(text);
+    result.text.clear();
+    return result;
+}
+
 std::wstring marked_text_to_wide(std::string_view bytes, const ByteOrderMark& mark) {
     bytes.remove_prefix(mark.length);
     switch (mark.encoding) {
@@ -83,10 +106,44 @@ std::wstring marked_text_to_wide(std::string_view bytes, const ByteOrderMark& ma
     return to_wide(CP_ACP, bytes);
 }
 
-std::string file_text_as_ansi(std::string bytes) {
+std::string marked_text_from_wide(std::wstring_view text, TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf8:
+            return "\xEF\xBB\xBF" + from_wide(CP_UTF8, text);
+        case TextEncoding::utf16le:
+        case TextEncoding::utf16be: {
+            const bool big = encoding == TextEncoding::utf16be;
+            std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+            for (wchar_t c : text) {
+                const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+                bytes += big ? high : low;
+                bytes += big ? low : high;
+            }
+            return bytes;
+        }
+        case TextEncoding::code_page:
+            break;
+    }
+    return from_wide(CP_ACP, text);
+}
+
+std::string file_text_as_ansi(std::string bytes, int* lacking_lines) {
+    if (lacking_lines) *lacking_lines = 0;
     const ByteOrderMark mark = byte_order_mark(bytes);
     if (mark.encoding == TextEncoding::code_page) return bytes;
-    return wide_to_ansi(marked_text_to_wide(bytes, mark));
+    const std::wstring wide = marked_text_to_wide(bytes, mark);
+    if (auto ansi = wide_to_ansi_exact(wide)) return std::move(*ansi);
+    std::string text;
+    std::wstring_view line;
+    for (std::wstring_view rest = wide; next_line(rest, line);) {
+        if (auto ansi = wide_to_ansi_exact(line)) {
+            text += *ansi;
+            text += "\r\n";
+        } else if (lacking_lines) {
+            ++*lacking_lines;
+        }
+    }
+    return text;
 }
 
 bool is_plain_ascii(std::string_view text) {
@@ -101,6 +158,14 @@ std::optional<std::string> ansi_to_oem(const std::string& text) {
     std::string oem = from_wide(CP_OEMCP, to_wide(CP_ACP, text), &exact);
     if (!exact) return std::nullopt;
     return oem;
+}
+
+std::wstring oem_to_wide(std::string_view text) {
+    return to_wide(CP_OEMCP, text);
+}
+
+std::string wide_to_oem(std::wstring_view text) {
+    return from_wide(CP_OEMCP, text);
 }
 
 std::string oem_to_ansi(const std::string& text) {

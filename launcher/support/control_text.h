@@ -10,12 +10,19 @@
 #include <string>
 #include <string_view>
 
+#include "support/codepage.h"
+
 namespace vq {
 
 // WM_GETTEXTLENGTH and WM_GETTEXT.
+std::wstring control_text_wide(HWND control);
 std::string control_text(HWND control);
+// The text exactly, or the letters the ANSI code page lacks: for a text
+// that is to be run or stored.
+AnsiText control_text_checked(HWND control);
 // WM_SETTEXT.
 void set_control_text(HWND control, std::string_view text);
+void set_control_text(HWND control, const std::wstring& text);
 // LB_GETTEXTLEN and LB_GETTEXT of a list box item; empty for an index that
 // is not there.
 std::string list_item_text(HWND list, int index);

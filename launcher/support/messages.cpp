@@ -34,6 +34,22 @@ int show(const std::string& text, const char* title, UINT flags) {
     return MessageBoxA(nullptr, text.c_str(), title, flags | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
+int show_wide(std::wstring_view text, const wchar_t* title, UINT flags) {
+    const std::wstring shown(text);
+    if (hook()) {
+        const int n = WideCharToMultiByte(CP_UTF8, 0, shown.data(), static_cast<int>(shown.size()), nullptr, 0,
+                                          nullptr, nullptr);
+        std::string utf8(static_cast<size_t>(n > 0 ? n : 0), '\0');
+        if (n > 0)
+            WideCharToMultiByte(CP_UTF8, 0, shown.data(), static_cast<int>(shown.size()), utf8.data(), n, nullptr,
+                                nullptr);
+        std::string title_utf8;
+        for (const wchar_t* t = title; *t; ++t) title_utf8 += static_cast<char>(*t);  // ASCII titles
+        return hook()(utf8, title_utf8, flags);
+    }
+    return MessageBoxW(nullptr, shown.c_str(), title, flags | MB_TASKMODAL | MB_SETFOREGROUND);
+}
+
 }  // namespace
 
 void set_message_box_hook(MessageBoxHook h) {
@@ -46,6 +62,10 @@ void errorf(std::string_view format, const Args& args) {
 
 void infof(std::string_view format, const Args& args) {
     show(sformat(format, args), "Information", MB_OK | MB_ICONINFORMATION);
+}
+
+void error_wide(std::wstring_view text) {
+    show_wide(text, L"Error", MB_OK | MB_ICONERROR);
 }
 
 bool yesno(const std::string& text) {

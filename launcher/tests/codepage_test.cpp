@@ -24,6 +24,30 @@ TEST_F(CodePages, LettersOfBothCodePagesAreCarriedOver) {
     EXPECT_FALSE(vq::ansi_to_oem("Ma\x8a"));
 }
 
+// What is run or stored goes into the ANSI code page exactly, or names the
+// letters it lacks: the nearest letters (alpha as a, beta as sharp s,
+// infinity as 8, a wide a as a) and the default "?" never stand in.
+TEST_F(CodePages, AWideTextGoesIntoAnsiExactlyOrNamesTheLettersItLacks) {
+    const struct {
+        std::wstring text;
+        std::string ansi;
+        std::vector<std::wstring> lacking;
+    } cases[] = {
+        {L"type caf\u00E9 \u00FCber Stra\u00DFe \u20AC", "type caf\xE9 \xFC" "ber Stra\xDF" "e \x80", {}},
+        {L"rec.exe run \u03B1\u03B2\u03B3 \u0394\u03B5\u03BB\u03C4\u03B1", "",
+         {L"\u03B1", L"\u03B2", L"\u03B3", L"\u0394", L"\u03B5", L"\u03BB", L"\u03C4"}},
+        {L"copy \u221E \uFF41 caf\u00E9", "", {L"\u221E", L"\uFF41"}},
+        {L"del \u6F22\u5B57.txt", "", {L"\u6F22", L"\u5B57"}},
+        {L"echo \U0001F600 \u043C\u0438\u0440", "", {L"\U0001F600", L"\u043C", L"\u0438", L"\u0440"}},
+    };
+    for (const auto& c : cases) {
+        const vq::AnsiText got = vq::wide_to_ansi_checked(c.text);
+        EXPECT_EQ(got.text, c.ansi);
+        EXPECT_EQ(got.lacking, c.lacking) << got.text;
+        EXPECT_EQ(vq::wide_to_ansi_exact(c.text).has_value(), c.lacking.empty());
+    }
+}
+
 TEST_F(CodePages, PlainAsciiStaysByteForByte) {
     const std::string ascii = "doskey /history >>\"C:\\a b\\vq.txt\" & ^H~%1";
     EXPECT_EQ(vq::ansi_to_oem(ascii), std::optional<std::string>(ascii));

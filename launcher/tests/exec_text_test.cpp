@@ -13,6 +13,8 @@ TEST(ExecText, TextAfterTheFirstExecTrimmed) {
     EXPECT_EQ(exec_text_of("vq.exe -exec"), "");
     EXPECT_EQ(exec_text_of("vq.exe -exec\t \"a b\" -exec c"), "\"a b\" -exec c");
     EXPECT_EQ(exec_text_of("vq.exe -execute"), "ute");  // no word boundary is looked for
+    // The wide command line holds the letters the ANSI one lacks.
+    EXPECT_EQ(exec_text_of(std::wstring(L"vq.exe -exec  del \u6F22\u5B57.txt ")), L"del \u6F22\u5B57.txt");
 }
 
 TEST(ExecText, TheProgramsOwnPathIsPassedOver) {

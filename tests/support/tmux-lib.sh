@@ -34,7 +34,14 @@ wait_for() {
   return 1
 }
 
-keys() { local name=$1; shift; tm send-keys -t "$name" "$@"; }
+# keys NAME KEY...: types into the program of the pane, once it has its
+# console (see wait_console): keys that reach the terminal before then are
+# echoed by it, escape sequences and all, and never reach the program.
+keys() {
+  local name=$1; shift
+  wait_console "$name" || return 1
+  tm send-keys -t "$name" "$@"
+}
 
 fail() { echo "FAIL: $*" >&2; screen_of "$PANE" >&2 || true; exit 1; }
 
