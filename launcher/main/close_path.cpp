@@ -9,8 +9,9 @@ namespace vq {
 
 bool closedown(AppState& app) {
     TForm1& form = app.form1;
-    if (form.modalresult == mrOk) {
-        while (!form.stoprun) {
+    RequestGate& requests = form.requests();
+    if (requests.runs_command()) {
+        while (!requests.stop_requested()) {
             const RunOutcome r = runcommand(app);
             if (r == RunOutcome::stay) return false;
             if (r == RunOutcome::done) break;
@@ -21,10 +22,10 @@ bool closedown(AppState& app) {
         // With "Save anyway" the list counts as changed and the Edit text
         // may become its newest line; otherwise the Edit text is dropped.
         if (form.checked(ID_CheckBox_SaveJunk))
-            form.changed = true;
+            requests.mark_changed();
         else
             form.set_edit_text("");
-        if (form.changed && yesnof("Save list anyway?")) app.history.savehistory(form, app.options);
+        if (requests.list_changed() && yesnof("Save list anyway?")) app.history.savehistory(form, app.options);
     }
     cleanup(app);
     return true;
@@ -32,7 +33,6 @@ bool closedown(AppState& app) {
 
 void cleanup(AppState& app) {
     app.deletes.clear();
-    app.form1.free_entries();
     putoptions(app.options_path, app.form1);
 }
 

@@ -12,8 +12,9 @@ struct AppState;
 // (a run that started nothing).
 bool closedown(AppState& app);
 
-// The last step before the program ends: frees the delete words and the
-// list's entry objects and writes the version stamp into the options file.
+// The last step before the program ends: frees the delete words and writes
+// the version stamp into the options file.  The history entries go with the
+// window that owns them.
 void cleanup(AppState& app);
 
 }  // namespace vq

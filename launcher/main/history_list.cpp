@@ -12,7 +12,6 @@
 namespace vq {
 
 void HistoryList::loadhistory(TForm1& form, const Options& options, const TextList& deletes) {
-    form.loadcount = 0;
     const std::string& path = options.history;
 
     std::string& bytes = loaded_bytes_;
@@ -38,11 +37,10 @@ void HistoryList::loadhistory(TForm1& form, const Options& options, const TextLi
     const std::vector<std::string_view> texts = build_history_views(
         bytes, deletes, s, locale_text_key_into,
         [&form](int32_t count) { return form.showprogress("adding %d", {count}); }, &unreached_);
-    form.loadcount = static_cast<int32_t>(texts.size());
     // The window may have gone while the progress points let events run.
     if (!form.handle()) return;
-    form.set_items(texts);
-    form.showprogress("%d entries", {form.item_count()});
+    form.show_history(texts);
+    form.showprogress("%d entries", {static_cast<int>(form.history().size())});
 }
 
 void HistoryList::savehistory(TForm1& form, const Options& options) {
@@ -91,7 +89,7 @@ bool HistoryList::save_merged(TForm1& form, const Options& options) {
     // letters: an empty line stands in for it, as for an empty Edit box.
     const AnsiText edit = form.edit_text_checked();
     const std::string bytes = join_history_lines(history_save_lines(
-        split_history_views(unreached_), form.list_items(), form.listorder(), added, edit.text));
+        split_history_views(unreached_), form.history().items(), form.listorder(), added, edit.text));
     return replace_file(options.history, bytes);
 }
 

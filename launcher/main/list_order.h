@@ -1,17 +1,14 @@
 // The orders of the history list: by age or by text, each either way, and
-// the sort that puts the list's items into one of them.  Pure logic: the
-// items are texts with their entry objects.
+// the sort that puts the list's entries into one of them.  Pure logic.
 #pragma once
 
-#include <string>
-#include <utility>
 #include <vector>
 
-#include "main/hist_entry.h"
+#include "history/history_format.h"
 
 namespace vq {
 
-// The values of TForm1::listorder().
+// The values of HistoryModel::listorder().
 inline constexpr int kOrderAlpha = 0;          // by text, ascending
 inline constexpr int kOrderNewestFirst = 1;    // by age, ascending (as loaded)
 inline constexpr int kOrderAlphaReversed = 2;  // by text, descending
@@ -20,14 +17,10 @@ inline constexpr int kOrderOldestFirst = 3;    // by age, descending
 // The order the sort controls ask for: "&alpha" or "&time", and Reverse.
 int order_for(bool alpha, bool reverse);
 
-using OrderItems = std::vector<std::pair<std::string, THistEntry*>>;
-
-// Sorts the items into `order`.  The text orders compare with only the
+// Sorts the entries into `order`.  The text orders compare with only the
 // ASCII letters folded to upper case (so "_" sorts after every letter and
 // accented letters by their code); the age orders compare the entries'
-// ages.  Items that compare equal may end up either way.  Throws
-// std::runtime_error, leaving the items as they were, when an age order
-// meets an item without an entry object.
-void sort_items(OrderItems& items, int order);
+// ages.  Entries that compare equal may end up either way.
+void sort_items(std::vector<ListItem>& items, int order);
 
 }  // namespace vq

@@ -67,9 +67,9 @@ bool TForm1::create(HINSTANCE instance) {
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
                       reinterpret_cast<DWORD_PTR>(this));
-    list_ = item(ID_ListBox);
-    list_proc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list_, GCLP_WNDPROC));
-    SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, BST_CHECKED, 0);
+    list_ = ListBox(item(ID_ListBox));
+    edit_ = Edit(item(ID_Edit));
+    set_checked(ID_RadioGroup_Sort_time, true);
     favorites_image_.attach(item(ID_BitBtn_Favorites));
     ok_image_.attach(item(ID_BitBtn_OK));
     cancel_image_.attach(item(ID_BitBtn_cancel));
@@ -87,13 +87,6 @@ void TForm1::dpi_changed(int old_dpi) {
     if (savedwidth != 0) savedwidth = rescale_px(savedwidth, old_dpi, dpi());
     apply_anchors();
     InvalidateRect(handle(), nullptr, TRUE);
-}
-
-// The list holds thousands of items, and every message that passes the
-// subclass costs a lookup of its data: item messages, which the subclass
-// never acts on, go to the list box's own procedure directly.
-LRESULT TForm1::list_send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return CallWindowProcA(list_proc_, list_, message, wParam, lParam);
 }
 
 // ---- messages of the window ------------------------------------------------
@@ -131,7 +124,7 @@ void TForm1::OnVScroll(HWND hwnd, HWND, UINT code, int) {
 }
 
 void TForm1::OnShowWindow(HWND hwnd, BOOL show, UINT status) {
-    if (show && !startup_done_) PostMessageA(hwnd, WM_APP_STARTUP, 0, 0);
+    if (show && !requests_.startup_begun()) PostMessageA(hwnd, WM_APP_STARTUP, 0, 0);
     FORWARD_WM_SHOWWINDOW(hwnd, show, status, DefWindowProcA);
 }
 
@@ -198,8 +191,8 @@ void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
         case ID_RadioGroup_Sort_time:
         case ID_RadioGroup_Sort_alpha:
             if (code == BN_CLICKED) {
-                SendMessageA(item(ID_RadioGroup_Sort_time), BM_SETCHECK, id == ID_RadioGroup_Sort_time, 0);
-                SendMessageA(item(ID_RadioGroup_Sort_alpha), BM_SETCHECK, id == ID_RadioGroup_Sort_alpha, 0);
+                set_checked(ID_RadioGroup_Sort_time, id == ID_RadioGroup_Sort_time);
+                set_checked(ID_RadioGroup_Sort_alpha, id == ID_RadioGroup_Sort_alpha);
                 Sort_click();
             }
             break;
@@ -238,9 +231,7 @@ void TForm1::OnDestroy(HWND) {
 // ---- start-up and close ----------------------------------------------------
 
 void TForm1::FormShow() {
-    if (startup_done_) return;
-    startup_done_ = true;
-    starting_ = true;
+    if (!requests_.begin_startup()) return;
     try {
         owner_.on_first_show();
     } catch (...) {
@@ -250,52 +241,38 @@ void TForm1::FormShow() {
     finish_startup();
 }
 
+// What arrived while start-up ran: a close (Cancel, or the end of start-up
+// itself) wins over a run.
 void TForm1::finish_startup() {
-    starting_ = false;
-    if (held_close_) {
-        // A close (Cancel, or the end of start-up itself) wins over a run.
-        held_close_ = held_run_ = false;
-        close();
-    } else if (held_run_) {
-        held_run_ = false;
-        run_request();
+    switch (requests_.startup_done()) {
+        case RequestGate::Held::close:
+            close();
+            break;
+        case RequestGate::Held::run:
+            run_request();
+            break;
+        case RequestGate::Held::none:
+            break;
     }
 }
 
 void TForm1::run_request() {
-    if (held(held_run_)) return;
-    modalresult = mrOk;
-    close();
+    if (requests_.run()) FormClose();
 }
 
 void TForm1::close() {
-    if (held(held_close_)) return;
-    if (handle()) FormClose();
-}
-
-// Until start-up (and with it the history load) has finished, a run or
-// close request only leaves its mark and is carried out afterwards, so a
-// run never saves a list that is not loaded yet; start-up's own result
-// value does not overwrite a held run.
-bool TForm1::held(bool& request) {
-    if (startup_done_ && !starting_) return false;
-    request = true;
-    return true;
+    if (requests_.close()) FormClose();
 }
 
 // The close handler.  A close request that arrives while the close path
 // runs (during one of its questions) only ends its run loop.
 void TForm1::FormClose() {
     // Nothing pulls the window in front of what the run starts.
+    if (!handle()) return;
     disable_ontop_timer();
-    if (closing_) {
-        stoprun = true;
-        return;
-    }
-    closing_ = true;
-    stoprun = false;
+    if (!requests_.enter_close_path()) return;
     const bool closes = owner_.on_close();
-    closing_ = false;
+    requests_.leave_close_path();
     if (closes) DestroyWindow(handle());
 }
 
@@ -306,49 +283,46 @@ void TForm1::BitBtn_OKClick() {
 }
 
 void TForm1::BitBtn_cancelClick() {
-    cancelled = true;
-    modalresult = mrCancel;
-    close();
+    if (requests_.cancel()) FormClose();
 }
 
 // Find: asks about each item that holds the Edit box's text, in turn,
 // until the user says yes.
 void TForm1::BitBtn_FindClick() {
     const std::string what = edit_text();
-    const int n = item_count();
-    for (int i = 0; i < n; ++i) {
-        const std::string text = item_text(i);
-        if (!find_matches(what.c_str(), text.c_str())) continue;
-        list_send(LB_SETCARETINDEX, i, FALSE);
-        list_send(LB_SETSEL, TRUE, i);
-        if (yesnof("is \"%s\" it?", {text})) break;
+    for (int i = history_.find_from(what, 0); i >= 0; i = history_.find_from(what, static_cast<size_t>(i) + 1)) {
+        list_.SetCaretIndex(i);
+        list_.SetSel(true, i);
+        // The question may let a Delete run: the entry is read before it.
+        if (yesnof("is \"%s\" it?", {history_[static_cast<size_t>(i)].text})) break;
     }
 }
 
 // Back: one entry further back in the list (with Shift, one forward), into
 // the Edit box.
 void TForm1::BitBtn_BackClick() {
-    list_send(LB_SETSEL, FALSE, -1);
+    list_.SetSel(false, -1);
     backpos = next_backpos(backpos, GetKeyState(VK_SHIFT) < 0);
-    if (backpos >= 0 && backpos < item_count()) list_send(LB_SETCARETINDEX, backpos, FALSE);
+    if (backpos >= 0 && static_cast<size_t>(backpos) < history_.size()) list_.SetCaretIndex(backpos);
     ListBoxClick();
 }
 
 // Delete: the selected entries leave the list, after a question; the file
 // changes only if the list is saved later.
 void TForm1::BitBtn_DeleteClick() {
-    const int selected = static_cast<int>(list_send(LB_GETSELCOUNT, 0, 0));
+    const int selected = list_.GetSelCount();
     if (selected <= 0 || !yesnof("Delete %d entries", {selected})) return;
-    changed = true;
-    for (int i = item_count() - 1; i >= 0; --i)
-        if (list_send(LB_GETSEL, i, 0) > 0) removeentry(i, true);
+    requests_.mark_changed();
+    // The selection as it is after the question, last to first.
+    const std::vector<int> chosen = list_.GetSelItems();
+    for (auto i = chosen.rbegin(); i != chosen.rend(); ++i) removeentry(*i);
 }
 
 // Restore exec: the -exec text back into the Edit box, the caret before it.
 void TForm1::BitBtn_restoreexecClick() {
-    SetFocus(item(ID_Edit));
+    edit_.SetFocus();
     set_edit_text(exectext);
-    set_edit_selection(0, 0);
+    edit_.SetSel(0, 0);
 }
 
 void TForm1::BitBtn_HelpClick() {
@@ -372,10 +346,9 @@ void TForm1::button_wideClick() {
         refocusedit();
         // The caret where the selection began, and the box scrolled back
         // toward the start of the text.
-        DWORD start = 0;
-        SendMessageA(item(ID_Edit), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-        set_edit_selection(0, 0);
-        set_edit_selection(static_cast<int>(start), 0);
+        const int start = edit_.GetSel().first;
+        edit_.SetSel(0, 0);
+        edit_.SetSel(start, start);
     } else {
         SetWindowPos(hwnd, nullptr, 0, 0, savedwidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         savedwidth = 0;
@@ -424,11 +397,9 @@ void TForm1::disable_ontop_timer() {
 }
 
 void TForm1::refocusedit() {
-    HWND edit = item(ID_Edit);
-    DWORD s = 0, e = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
-    SetFocus(edit);
-    set_edit_selection(static_cast<int>(s), static_cast<int>(e - s));
+    const auto [s, e] = edit_.GetSel();
+    edit_.SetFocus();
+    edit_.SetSel(s, e);
 }
 
 // ---- the history list and the Edit box --------------------------------------
@@ -457,11 +428,12 @@ void TForm1::ListBoxKeyUp() {
     listkeydown = false;
 }
 
+// The one place where Enter in the Edit box acts: a run request
+// (run_request, then the close path runs the command, close_path.cpp and
+// run_command.cpp).
 bool TForm1::EditKeyDown(WPARAM& key) {
-    HWND edit = item(ID_Edit);
-    DWORD s = 0, e = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
-    const EditBoxState box{static_cast<int>(s), static_cast<int>(e - s), GetWindowTextLengthA(edit)};
+    const auto [s, e] = edit_.GetSel();
+    const EditBoxState box{s, e - s, edit_.GetTextLength()};
     const int k = static_cast<int>(key);
     const unsigned mods = held_mods();
     const bool special = k == VK_RETURN || k == VK_DOWN;
@@ -472,28 +444,27 @@ bool TForm1::EditKeyDown(WPARAM& key) {
         return false;
     }
     if (a.focus_list) {
-        SetFocus(item(ID_ListBox));
+        SetFocus(list_.handle());
         return false;
     }
     if (a.clear_text) {
-        set_edit_text("");
-        set_edit_selection(0, 0);
+        edit_.SetText("");
+        edit_.SetSel(0, 0);
     }
-    if (a.caret >= 0) set_edit_selection(a.caret, 0);
+    if (a.caret >= 0) edit_.SetSel(a.caret, a.caret);
     if (a.key == 0) return false;
     key = static_cast<WPARAM>(a.key);
     return true;
 }
 
+// Enter's character is kept from the edit control (Enter itself acted at
+// its key-down).
 bool TForm1::EditKeyPress(WPARAM& ch) {
-    if (ch == '\r') {
-        modalresult = mrOk;
-        return false;
-    }
+    if (ch == '\r') return false;
     if (ch == 1) {
         // Ctrl+A selects the whole text.  The character itself is kept from
         // the edit control, which has no use for it.
-        set_edit_selection(0, GetWindowTextLengthA(item(ID_Edit)));
+        edit_.SetSel(0, edit_.GetTextLength());
         return false;
     }
     return true;
@@ -543,6 +514,67 @@ LRESULT CALLBACK TForm1::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+// ---- favorites -------------------------------------------------------------
+
+namespace {
+
+// A click and the second click of a double click arrive within this time.
+constexpr UINT kFavoritesTickMs = 250;
+
+}  // namespace
+
+void TForm1::set_favorites(const TextList& favorites) {
+    const ListBox list(item(ID_ListBox_Favorites));
+    list.ResetContent();
+    for (const std::string& f : favorites) list.AddString(f);
+    if (favorites.empty())
+        ShowWindow(item(ID_BitBtn_Favorites), SW_HIDE);
+    else
+        show_control(ID_BitBtn_Favorites);
+}
+
+// Opens the list with no favorite chosen yet (so a click on any of them
+// counts), or closes it.
+void TForm1::togglefavorites() {
+    HWND list = item(ID_ListBox_Favorites);
+    if (IsWindowVisible(list)) {
+        ShowWindow(list, SW_HIDE);
+        favorites_image_.set_side(GlyphSide::Right);
+    } else {
+        ListBox(list).SetCurSel(-1);
+        ShowWindow(list, SW_SHOW);
+        favorites_image_.set_side(GlyphSide::Left);
+    }
+}
+
+void TForm1::BitBtn_FavoritesClick() {
+    togglefavorites();
+}
+
+void TForm1::ListBox_FavoritesClick() {
+    SetTimer(handle(), ID_Timer_favorites, kFavoritesTickMs, nullptr);
+}
+
+void TForm1::ListBox_FavoritesDblClick() {
+    favdbl = true;
+}
+
+// A tick after a click: the chosen favorite into the Edit box; after a
+// double click it runs, otherwise the list closes.
+void TForm1::Timer_favoritesTimer() {
+    KillTimer(handle(), ID_Timer_favorites);
+    const ListBox list(item(ID_ListBox_Favorites));
+    const int cur = list.GetCurSel();
+    if (cur == LB_ERR) return;
+    set_edit_text(list.GetText(cur));
+    if (favdbl) {
+        run_request();
+        return;
+    }
+    togglefavorites();
+    edit_.SetFocus();
+}
+
 // ---- sorting ---------------------------------------------------------------
 
 // The radio group and Reverse: the order they ask for.
@@ -557,23 +589,10 @@ void TForm1::Sort_click() {
     setorder(order_for(alpha, checked(ID_CheckBox_Reverse)));
 }
 
-// Sorting clears the list's selection.  When the sort fails, `listorder_`
-// keeps naming the order the list is shown in, so that a save still knows
-// whether the list is oldest first.
+// The model is sorted and the list box shows it again, which clears the
+// list's selection.
 void TForm1::setorder(int order) {
-    if (order == listorder_) return;
-    const int n = item_count();
-    OrderItems items;
-    items.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) items.emplace_back(item_text(i), item_entry(i));
-    try {
-        sort_items(items, order);
-    } catch (const std::exception& e) {
-        errorf("sort error: %s", {std::string(e.what())});
-        return;
-    }
-    set_items(std::move(items));
-    listorder_ = static_cast<unsigned char>(order);
+    if (history_.setorder(order)) fill_list();
 }
 
 // The -gui: road's last look at the command built from the file template:
@@ -595,30 +614,31 @@ void TForm1::show_reduced() {
 }
 
 bool TForm1::selectfirst() {
-    if (item_count() == 0) return false;
-    int cur = static_cast<int>(list_send(LB_GETCARETINDEX, 0, 0));
-    if (cur < 0 || cur >= item_count()) {
+    if (history_.empty()) return false;
+    int cur = list_.GetCaretIndex();
+    if (cur < 0 || static_cast<size_t>(cur) >= history_.size()) {
         cur = 0;
-        list_send(LB_SETCARETINDEX, 0, FALSE);
+        list_.SetCaretIndex(0);
     }
-    list_send(LB_SETSEL, TRUE, cur);
+    list_.SetSel(true, cur);
     return true;
 }
 
 void TForm1::takeselection() {
     if (selectfirst()) {
-        const int cur = static_cast<int>(list_send(LB_GETCARETINDEX, 0, 0));
-        set_edit_text(item_text(cur));
+        const int cur = list_.GetCaretIndex();
+        if (cur >= 0 && static_cast<size_t>(cur) < history_.size()) edit_.SetText(history_[static_cast<size_t>(cur)].text);
     }
-    SetFocus(item(ID_Edit));
-    set_edit_selection(0, 1000);
+    edit_.SetFocus();
+    edit_.SetSel(0, 1000);
 }
 
 void TForm1::getexectext() {
     // The wide command line: the ANSI one has the nearest letters in place
     // of those the code page lacks.
-    exectext = exec_text_of(std::wstring(GetCommandLineW()));
+    exectext = L" " + exec_text_of(std::wstring(GetCommandLineW())) + L" ";
     set_edit_text(exectext);
+    edit_.SetSel(0, 0);
     show_control(ID_BitBtn_restoreexec);
 }
 
@@ -634,7 +654,7 @@ bool TForm1::showprogress(std::string_view format, const Args& args) {
     set_control_text(item(ID_Label_stat), sformat(format, args));
     process_pending_events();
     if (handle()) UpdateWindow(handle());
-    return cancelled;
+    return requests_.is_cancelled();
 }
 
 void TForm1::set_caption(const std::string& text) {
@@ -647,15 +667,15 @@ void TForm1::show_control(int id) {
 }
 
 bool TForm1::checked(int id) const {
-    return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Button(item(id)).GetCheck();
 }
 
 void TForm1::set_checked(int id, bool on) {
-    SendMessageA(item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    Button(item(id)).SetCheck(on);
 }
 
 std::string TForm1::edit_text() const {
-    return control_text(item(ID_Edit));
+    return edit_.GetText();
 }
 
 AnsiText TForm1::edit_text_checked() const {
@@ -663,7 +683,7 @@ AnsiText TForm1::edit_text_checked() const {
 }
 
 void TForm1::set_edit_text(const std::string& text) {
-    set_control_text(item(ID_Edit), text);
+    edit_.SetText(text);
 }
 
 void TForm1::set_edit_text(const std::wstring& text) {
@@ -671,91 +691,50 @@ void TForm1::set_edit_text(const std::wstring& text) {
 }
 
 void TForm1::set_edit_selection(int start, int length) {
-    SendMessageA(item(ID_Edit), EM_SETSEL, start, start + length);
+    edit_.SetSel(start, start + length);
 }
 
-int TForm1::item_count() const {
-    return static_cast<int>(list_send(LB_GETCOUNT, 0, 0));
+void TForm1::show_history(const std::vector<std::string_view>& texts) {
+    history_.load(texts);
+    fill_list();
 }
 
-std::string TForm1::item_text(int index) const {
-    return list_item_text(list_, index);
-}
-
-THistEntry* TForm1::item_entry(int index) const {
-    LRESULT d = list_send(LB_GETITEMDATA, index, 0);
-    return d == LB_ERR ? nullptr : reinterpret_cast<THistEntry*>(d);
-}
-
-std::vector<ListItem> TForm1::list_items() const {
-    std::vector<ListItem> items;
-    const int n = item_count();
-    items.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        THistEntry* e = item_entry(i);
-        items.push_back({item_text(i), e ? e->age : -1});
-    }
-    return items;
-}
-
-void TForm1::set_items(std::vector<std::pair<std::string, THistEntry*>> items) {
-    std::vector<std::string_view> texts;
-    texts.reserve(items.size());
-    for (const auto& it : items) texts.emplace_back(it.first);
-    fill_list(texts, [&items](size_t at, bool added) -> THistEntry* {
-        if (added) return items[at].second;
-        delete items[at].second;
-        return nullptr;
-    });
-}
-
-void TForm1::set_items(const std::vector<std::string_view>& texts) {
-    listorder_ = kOrderNewestFirst;
-    fill_list(texts, [](size_t at, bool added) {
-        return added ? new THistEntry(static_cast<int32_t>(at)) : nullptr;
-    });
+void TForm1::removeentry(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= history_.size()) return;
+    history_.remove(static_cast<size_t>(index));
+    list_.DeleteString(index);
 }
 
 // The list box keeps its texts in UTF-16, and every ANSI item message costs
 // a conversion into a fresh buffer: the texts go in converted the same way
-// (the ANSI code page) through one reused buffer.
-void TForm1::fill_list(const std::vector<std::string_view>& texts,
-                       const std::function<THistEntry*(size_t at, bool added)>& entry) {
-    const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list_, GCLP_WNDPROC));
+// (the ANSI code page) through one reused buffer, straight to the list
+// box's own procedure (the subclass never acts on item messages).
+void TForm1::fill_list() {
+    const HWND list = list_.handle();
+    const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
-        return CallWindowProcW(proc, list_, message, wParam, lParam);
+        return CallWindowProcW(proc, list, message, wParam, lParam);
     };
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     send(LB_RESETCONTENT, 0, 0);
     size_t chars = 0;
-    for (std::string_view t : texts) chars += t.size() + 1;
-    send(LB_INITSTORAGE, texts.size(), chars * sizeof(wchar_t));
+    for (const ListItem& it : history_.items()) chars += it.text.size() + 1;
+    send(LB_INITSTORAGE, history_.size(), chars * sizeof(wchar_t));
     std::vector<wchar_t> wide(256);
-    for (size_t at = 0; at < texts.size(); ++at) {
-        const std::string_view t = texts[at];
+    std::vector<size_t> refused;
+    for (size_t at = 0; at < history_.size(); ++at) {
+        const std::string& t = history_[at].text;
         if (wide.size() < t.size() + 1) wide.resize(t.size() + 1);
         const int n = t.empty() ? 0
                                 : MultiByteToWideChar(CP_ACP, 0, t.data(), static_cast<int>(t.size()),
                                                       wide.data(), static_cast<int>(wide.size() - 1));
         wide[static_cast<size_t>(n > 0 ? n : 0)] = L'\0';
         const LRESULT i = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.data()));
-        const bool added = i != LB_ERR && i != LB_ERRSPACE;
-        THistEntry* e = entry(at, added);
-        if (added) send(LB_SETITEMDATA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(e));
+        if (i == LB_ERR || i == LB_ERRSPACE) refused.push_back(at);
     }
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-}
-
-void TForm1::free_entries() {
-    const int n = item_count();
-    for (int i = 0; i < n; ++i) removeentry(i, false);
-}
-
-void TForm1::removeentry(int index, bool remove) {
-    delete item_entry(index);
-    list_send(LB_SETITEMDATA, index, 0);
-    if (remove) list_send(LB_DELETESTRING, index, 0);
+    for (auto at = refused.rbegin(); at != refused.rend(); ++at) history_.remove(*at);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 }  // namespace vq

@@ -1,27 +1,29 @@
 // The main window TForm1: the command box, the history list, the status
 // label and the buttons, created from the form table (form.h); a control is
-// found by its ID with item().  The window owns the state its handlers
-// share.  The program that owns the window runs the start-up sequence at
-// its first showing and the close path at its close requests.
+// found by its ID with item().  The window owns the history model that its
+// list box shows (history_model.h), the gate of its run and close requests
+// (request_gate.h) and the state its handlers share.  The program that owns
+// the window runs the start-up sequence at its first showing and the close
+// path at its close requests.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "history/history_format.h"
 #include "main/form.h"
-#include "main/hist_entry.h"
+#include "main/history_model.h"
+#include "main/request_gate.h"
 #include "options/options.h"
 #include "support/codepage.h"
 #include "support/format.h"
 #include "support/status_display.h"
 #include "support/textlist.h"
+#include "window/control_wrappers.h"
 #include "window/form_controls.h"
 #include "window/image_button.h"
 #include "window/window.h"
@@ -62,8 +64,11 @@ class TForm1 : public Window, public StatusDisplay {
     // A close request: runs the close handler, which may keep the window
     // open.  While start-up runs, the request waits until it has finished.
     void close();
-    // A run request: result value 1, then close.
+    // A run request (Enter in the Edit box, OK, a double click in a list):
+    // result value 1, then close.
     void run_request();
+    // The run and close requests and the close path's state.
+    RequestGate& requests() { return requests_; }
 
     // Status label: shown and painted at once.
     void show_status(const std::string& text) override;
@@ -88,24 +93,20 @@ class TForm1 : public Window, public StatusDisplay {
     void set_edit_text(const std::string& text);
     void set_edit_text(const std::wstring& text);
     void set_edit_selection(int start, int length);
-    // `exectext` and the Edit box from the text after -exec on the raw
-    // command line; the restore-exec button is shown.
+    // `exectext` from the text after -exec on the raw command line, with a
+    // blank on each side, into the Edit box, the caret before it; the
+    // restore-exec button is shown.
     void getexectext();
+    // Where Back starts: before the newest entry in the -exec mode (-1),
+    // at it otherwise.
+    void start_back(bool exec_mode) { backpos = exec_mode ? -1 : 0; }
 
-    // History list.
-    int item_count() const;
-    std::string item_text(int index) const;
-    THistEntry* item_entry(int index) const;
-    std::vector<ListItem> list_items() const;
-    // Replaces the items; the list takes over the entry objects.
-    void set_items(std::vector<std::pair<std::string, THistEntry*>> items);
-    // Replaces the items by copies of `texts` (the history as loaded), each
-    // with a new entry whose age is its position: newest first.
-    void set_items(const std::vector<std::string_view>& texts);
-    // Frees the item's entry object; with `remove` the item goes too.
-    void removeentry(int index, bool remove);
-    // Frees every item's entry object (the items stay, without one).
-    void free_entries();
+    // History list: the model, and the list box showing it.
+    const HistoryModel& history() const { return history_; }
+    // The history as loaded, newest first, into the model and the list box.
+    void show_history(const std::vector<std::string_view>& texts);
+    // The entry leaves the model and the list box.
+    void removeentry(int index);
     // Makes the first item current when none is, and selects the current
     // item; false when the list is empty.
     bool selectfirst();
@@ -118,7 +119,7 @@ class TForm1 : public Window, public StatusDisplay {
     void setorder(int order);
     // The order the list is in: 0 alphabetical, 1 newest first (as
     // loaded), 2 alphabetical reversed, 3 oldest first.
-    int listorder() const { return listorder_; }
+    int listorder() const { return history_.listorder(); }
 
     // The favorites into their list; the Favorites button shows when there
     // are any.
@@ -135,18 +136,7 @@ class TForm1 : public Window, public StatusDisplay {
         apply_anchors();
     }
 
-    // State the handlers share.
-    bool cancelled = false;       // Cancel pressed, or start-up failed; never cleared
-    int modalresult = 0;          // mrOk runs the command at close, mrCancel does not
-    std::wstring exectext;        // the -exec text, with a blank on each side
-    int32_t loadcount = 0;        // entries the history load added
-    bool changed = false;         // the list was changed by hand
-    int32_t backpos = 0;          // list position reached with Back
-    bool stoprun = false;         // a close request arrived during the close path
-    bool favdbl = false;          // a favorite was double-clicked: its tick runs it; never cleared
-
   private:
-    unsigned char listorder_ = 1;  // see listorder()
 
     LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
     void dpi_changed(int old_dpi) override;
@@ -164,7 +154,6 @@ class TForm1 : public Window, public StatusDisplay {
     void FormShow();
     void FormClose();
     void finish_startup();
-    bool held(bool& request);
 
     void BitBtn_OKClick();
     void BitBtn_cancelClick();
@@ -210,20 +199,18 @@ class TForm1 : public Window, public StatusDisplay {
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 
-    // Messages to the history list that only reach its items.
-    LRESULT list_send(UINT message, WPARAM wParam, LPARAM lParam) const;
-    // Fills the emptied list box with `texts`, redrawn once at the end;
-    // `entry(at, added)` gives the entry object of text `at` when the list
-    // box took it, and disposes of what belongs to a text it refused.
-    void fill_list(const std::vector<std::string_view>& texts,
-                   const std::function<THistEntry*(size_t at, bool added)>& entry);
+    // The list box shows the model again, redrawn once at the end; an
+    // entry the list box refuses (out of memory) leaves the model too.
+    void fill_list();
 
     Owner& owner_;
     Options& options_;
     FormFonts fonts_;
-    // The history list and its own window procedure, for item messages.
-    HWND list_ = nullptr;
-    WNDPROC list_proc_ = nullptr;
+    HistoryModel history_;  // the entries the list box shows
+    RequestGate requests_;
+    // The controls the handlers speak to.
+    ListBox list_;
+    Edit edit_;
     FormLayout layout_{form_table()};
     ImageButton favorites_image_;  // the picture of BitBtn_Favorites
     ImageButton ok_image_{StockGlyph::Ok};
@@ -231,11 +218,9 @@ class TForm1 : public Window, public StatusDisplay {
     ImageButton help_image_{StockGlyph::Help};
     bool listkeydown = false;  // a key other than Enter is down in the list
     bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
-    bool startup_done_ = false;
-    bool starting_ = false;  // run and close requests wait meanwhile
-    bool held_close_ = false;
-    bool held_run_ = false;
-    bool closing_ = false;     // the close path runs
+    std::wstring exectext;     // the -exec text, with a blank on each side
+    int32_t backpos = 0;       // list position reached with Back
+    bool favdbl = false;       // a favorite was double-clicked: its tick runs it; never cleared
     int32_t savedwidth = 0;   // the width before widening; 0 while not widened
     int32_t ontopcount = -1;  // on-top ticks left; negative before the first
     bool in_dontsave_click_ = false;

@@ -18,20 +18,20 @@ void startup(AppState& app) {
 
     app.comspec = get_env("comspec");
     if (app.comspec.empty()) app.comspec = "command.com";
-    form.modalresult = mrCancel;
+    form.requests().startup_result();
     app.deletes.clear();
     if (!getoptions(app.options_path, options, app.deletes, app.favorites)) {
         form.close();
         return;
     }
     form.set_favorites(app.favorites);
-    if (!parseargs(command_args(), options, app.deletes)) form.cancelled = true;
-    if (form.cancelled) {
+    if (!parseargs(command_args(), options, app.deletes)) form.requests().fail();
+    if (form.requests().is_cancelled()) {
         form.close();
         return;
     }
     form.set_checked(ID_Checkbox_Debug, options.bug);
-    form.backpos = options.exec ? -1 : 0;
+    form.start_back(options.exec);
 
     if (!options.gui.empty()) {
         // A -gui: run neither loads nor saves the history: the command comes
@@ -59,7 +59,7 @@ void startup(AppState& app) {
         });
         if (!failure.empty()) {
             showusage(command_args(), "%s", {failure});
-            form.cancelled = true;
+            form.requests().fail();
         }
         form.close();
         return;
@@ -69,16 +69,13 @@ void startup(AppState& app) {
     // progress in it.
     UpdateWindow(form.handle());
     app.history.loadhistory(form, options, app.deletes);
-    if (form.cancelled || !form.handle()) return;
+    if (form.requests().is_cancelled() || !form.handle()) return;
     remove_leftover_temps(options.history);
     if (options.exec) {
         // The -exec text with a blank on each side, the caret before it.
         form.getexectext();
         form.selectfirst();
         SetFocus(form.item(ID_Edit));
-        form.exectext = L" " + form.exectext + L" ";
-        form.set_edit_text(form.exectext);
-        form.set_edit_selection(0, 0);
     } else {
         // The most recent command, wholly selected: Enter runs it again,
         // typing replaces it.

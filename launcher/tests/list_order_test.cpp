@@ -1,30 +1,30 @@
 // The history list's orders: the text comparison that folds only the ASCII
-// letters, and the age orders with their failure.
+// letters, and the age orders.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "main/list_order.h"
 
 namespace {
 
-using vq::OrderItems;
+using Items = std::vector<vq::ListItem>;
 
-std::vector<std::string> texts(const OrderItems& items) {
+std::vector<std::string> texts(const Items& items) {
     std::vector<std::string> out;
-    for (const auto& it : items) out.push_back(it.first);
+    for (const auto& it : items) out.push_back(it.text);
     return out;
 }
 
-OrderItems without_entries(const std::vector<std::string>& list) {
-    OrderItems items;
-    for (const auto& t : list) items.emplace_back(t, nullptr);
+Items aged(const std::vector<std::string>& list) {
+    Items items;
+    for (const auto& t : list) items.push_back({t, static_cast<int32_t>(items.size())});
     return items;
 }
 
 TEST(ListOrder, TextOrdersFoldOnlyTheAsciiLetters) {
-    OrderItems items =
-        without_entries({"Zip", "b_x", "\xE9t\xE9", "apple", "bz", "dir /w", "dir", "_tmp", "BZA"});
+    Items items = aged({"Zip", "b_x", "\xE9t\xE9", "apple", "bz", "dir /w", "dir", "_tmp", "BZA"});
     vq::sort_items(items, vq::kOrderAlpha);
     // Underscore (after "Z" once folded) sorts after every letter, an
     // accented letter by its code after all of ASCII, a prefix first.
@@ -35,26 +35,13 @@ TEST(ListOrder, TextOrdersFoldOnlyTheAsciiLetters) {
                                                       "BZA", "bz", "apple"}));
 }
 
-TEST(ListOrder, AgeOrdersAndAnItemWithoutAge) {
-    std::vector<std::unique_ptr<vq::THistEntry>> entries;
-    OrderItems items;
-    for (int age : {2, 0, 3, 1}) {
-        entries.push_back(std::make_unique<vq::THistEntry>(age));
-        items.emplace_back("age " + std::to_string(age), entries.back().get());
-    }
+TEST(ListOrder, AgeOrders) {
+    Items items;
+    for (int age : {2, 0, 3, 1}) items.push_back({"age " + std::to_string(age), age});
     vq::sort_items(items, vq::kOrderNewestFirst);
     EXPECT_EQ(texts(items), (std::vector<std::string>{"age 0", "age 1", "age 2", "age 3"}));
     vq::sort_items(items, vq::kOrderOldestFirst);
     EXPECT_EQ(texts(items), (std::vector<std::string>{"age 3", "age 2", "age 1", "age 0"}));
-
-    // Without its entry object an item has no age: the sort fails and
-    // leaves the items as they were; the text orders do not need ages.
-    items.emplace_back("lost", nullptr);
-    const OrderItems before = items;
-    EXPECT_THROW(vq::sort_items(items, vq::kOrderNewestFirst), std::runtime_error);
-    EXPECT_EQ(items, before);
-    vq::sort_items(items, vq::kOrderAlpha);
-    EXPECT_EQ(texts(items), (std::vector<std::string>{"age 0", "age 1", "age 2", "age 3", "lost"}));
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class FloorApp : public vq::App {
         UpdateWindow(form.handle());
         // The check box that vq's history load shows.
         form.show_control(vq::ID_CheckBox_DontSave);
-        form.showprogress("%d entries", {form.item_count()});
+        form.showprogress("%d entries", {static_cast<int>(form.history().size())});
         form.takeselection();
     }
     // Nothing to save and nothing to run: the window just closes.

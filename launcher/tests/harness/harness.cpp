@@ -451,6 +451,13 @@ Window Vq::waitReady(unsigned timeoutMs) const {
         },
         timeoutMs);
     EXPECT_TRUE(ok) << "status: " << stat.text();
+    // The count is shown at the end of the load; start-up then offers the
+    // newest entry in the Edit box, and a text a test put there before
+    // would be replaced.  With no entry nothing is offered.
+    Window list = main.item(vq::ID_ListBox);
+    Window edit = main.item(vq::ID_Edit);
+    if (ok && list.count() > 0)
+        EXPECT_TRUE(waitFor([&] { return !edit.text().empty(); }, timeoutMs)) << "no entry offered";
     return main;
 }
 

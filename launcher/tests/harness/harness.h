@@ -160,7 +160,8 @@ class Vq {
     // The main window (TForm1), once visible.
     Window waitMain(unsigned timeoutMs = kPatienceMs) const;
     // The main window once start-up has filled the list (the status label
-    // counts the entries); a test failure when it does not.
+    // counts the entries) and offered its newest entry in the Edit box; a
+    // test failure when it does not.
     Window waitReady(unsigned timeoutMs = kPatienceMs) const;
 
     // Message boxes; an empty title matches any box.

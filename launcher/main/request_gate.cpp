@@ -1,0 +1,67 @@
+#include "main/request_gate.h"
+
+namespace vq {
+
+namespace {
+
+// The window result values.
+constexpr int kRun = 1;
+constexpr int kCancel = 2;
+
+}  // namespace
+
+bool RequestGate::begin_startup() {
+    if (started) return false;
+    started = starting = true;
+    return true;
+}
+
+RequestGate::Held RequestGate::startup_done() {
+    starting = false;
+    const Held h = held_close ? Held::close : held_run ? Held::run : Held::none;
+    held_close = held_run = false;
+    return h;
+}
+
+bool RequestGate::run() {
+    if (!started || starting) {
+        held_run = true;
+        return false;
+    }
+    modalresult = kRun;
+    return true;
+}
+
+bool RequestGate::close() {
+    if (!started || starting) {
+        held_close = true;
+        return false;
+    }
+    return true;
+}
+
+bool RequestGate::cancel() {
+    cancelled = true;
+    modalresult = kCancel;
+    return close();
+}
+
+void RequestGate::startup_result() {
+    modalresult = kCancel;
+}
+
+bool RequestGate::runs_command() const {
+    return modalresult == kRun;
+}
+
+bool RequestGate::enter_close_path() {
+    if (closing) {
+        stoprun = true;
+        return false;
+    }
+    closing = true;
+    stoprun = false;
+    return true;
+}
+
+}  // namespace vq
