@@ -54,7 +54,10 @@ void process_pending_events() {
 }  // namespace
 
 TForm1::TForm1(Owner& owner, Options& options)
-    : FormWindow(form_table()), owner_(owner), options_(options), favorites_image_(kFavoritesGlyph, GlyphSide::Right) {}
+    : FormWindow(form_table()),
+      owner_(owner),
+      options_(options),
+      favorites_image_(kFavoritesGlyph, GlyphSide::Right) {}
 
 bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,

@@ -24,8 +24,8 @@ const ControlDef kWithCancel[] = {
      ControlFont::Form, "", 0, true, 0},
     {kGo, "Go", ControlKind::Button, 4, 30, 75, 25, kAnchorLeft | kAnchorTop, ControlFont::Form, "&Go", 1,
      true, 0},
-    {kCancel, "Cancel", ControlKind::Button, 121, 30, 75, 25, kAnchorRight | kAnchorBottom,
-     ControlFont::Form, "Cancel", 2, true, 0},
+    {kCancel, "Cancel", ControlKind::Button, 121, 30, 75, 25, kAnchorRight | kAnchorBottom, ControlFont::Form,
+     "Cancel", 2, true, 0},
 };
 
 class TestForm : public SecondaryWindow {

@@ -218,7 +218,8 @@ void save_shot(const Window& w, const std::string& name) {
     const Capture c = capture(w);
     std::string data = "P6\n" + std::to_string(c.width) + " " + std::to_string(c.height) + "\n255\n";
     for (COLORREF p : c.pixels) data += {char(GetRValue(p)), char(GetGValue(p)), char(GetBValue(p))};
-    testsupport::writeFile(std::string(dir) + "\\" + name + "-" + std::to_string(display_dpi()) + ".ppm", data);
+    testsupport::writeFile(std::string(dir) + "\\" + name + "-" + std::to_string(display_dpi()) + ".ppm",
+                           data);
 }
 
 // The box around the pixels of one colour; empty when there are none.
