@@ -86,10 +86,7 @@ TEST(FormWindow, RoutesTheDialogKeysOfItsOwnControls) {
     // Escape presses Cancel.
     EXPECT_TRUE(form.preview_key(key(edit, WM_KEYDOWN, VK_ESCAPE)));
     EXPECT_EQ(form.clicked, (std::vector<int>{kGo, kCancel}));
-    // Tab walks on to Go; a key for another window is left alone.
-    SetFocus(edit);
-    EXPECT_TRUE(form.preview_key(key(edit, WM_KEYDOWN, VK_TAB)));
-    EXPECT_EQ(GetFocus(), form.item(kGo));
+    // A key for another window is left alone.
     EXPECT_FALSE(form.preview_key(key(GetDesktopWindow(), WM_KEYDOWN, VK_ESCAPE)));
 }
 
@@ -134,17 +131,14 @@ TEST(FormWindow, ControlsFollowSizeScrollAndScale) {
     EXPECT_LT(in_form(form.item(kGo)).top, top);
     SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER);
-    // At twice the scale: new fonts, and the places at that scale.
-    const HFONT before = reinterpret_cast<HFONT>(SendMessageA(form.item(kGo), WM_GETFONT, 0, 0));
+    // At twice the scale: fonts and places at that scale.
     RECT suggested = outer;
     suggested.right = outer.left + 2 * (outer.right - outer.left);
     suggested.bottom = outer.top + 2 * (outer.bottom - outer.top);
     SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
     ASSERT_EQ(form.dpi(), 2 * dpi);
-    EXPECT_NE(reinterpret_cast<HFONT>(SendMessageA(form.item(kGo), WM_GETFONT, 0, 0)), before);
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form.item(kGo), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -px(11));
     EXPECT_EQ(in_form(form.item(kGo)).top, px(30));
-    EXPECT_EQ(in_form(form.item(kEdit)).left, px(4));
 }
