@@ -2,18 +2,14 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windowsx.h>
 
 #include "gui/template_command.h"
 #include "support/control_text.h"
 #include "support/messages.h"
-#include "window/dialog_keys.h"
 
 namespace vq {
 
 namespace {
-
-constexpr int mrOk = 1, mrCancel = 2;
 
 // Two curved green arrows that together form a circle.
 const char* const kFileRows[] = {
@@ -40,7 +36,7 @@ const Glyph kFileGlyph{18, 18, kFileRows};
 
 }  // namespace
 
-TformGui::TformGui() : layout_(template_form()), file_image_(kFileGlyph, GlyphSide::Left) {}
+TformGui::TformGui() : SecondaryWindow(template_form()), file_image_(kFileGlyph, GlyphSide::Left) {}
 
 bool TformGui::create(HINSTANCE instance) {
     instance_ = instance;
@@ -53,9 +49,7 @@ bool TformGui::create(HINSTANCE instance) {
 
 bool TformGui::create_controls_once() {
     if (item(ID_Edit_What)) return true;
-    const auto controls = template_form().controls;
-    fonts_.make(dpi(), controls);
-    if (!create_form_controls(handle(), instance_, controls, fonts_, dpi())) return false;
+    if (!create_controls(instance_, template_form().controls)) return false;
     file_image_.attach(item(ID_BitBtn_File));
     SetWindowSubclass(item(ID_Edit_What), EditWhatProc, 0, reinterpret_cast<DWORD_PTR>(this));
     layout();
@@ -97,50 +91,10 @@ std::string TformGui::command() const {
     return control_text(item(ID_Edit_What));
 }
 
-LRESULT TformGui::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = handle();
-    switch (message) {
-        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
-        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
-        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
-        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
-        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
-        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
-    }
-    return SecondaryWindow::handle_message(message, wParam, lParam);
-}
-
-void TformGui::layout() {
-    layout_.apply(handle(), dpi());
-}
-
-void TformGui::dpi_changed(int) {
-    const auto controls = template_form().controls;
-    fonts_.make(dpi(), controls);
-    apply_form_fonts(handle(), controls, fonts_, dpi(), true);
-    layout();
-}
-
-void TformGui::OnSize(HWND, UINT, int, int) {
-    layout();
-}
-
-void TformGui::OnHScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi());
-}
-
-void TformGui::OnVScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi());
-}
-
 void TformGui::OnCommand(HWND, int id, HWND, UINT code) {
     if (code != BN_CLICKED) return;
     if (id == ID_BitBtn_File) BitBtn_FileClick();
     if (id == ID_BitBtn_Cancel) modalresult = mrCancel;
-}
-
-void TformGui::OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
-    draw_image_button(*item);
 }
 
 // Closing the window cancels.
@@ -189,14 +143,14 @@ LRESULT CALLBACK TformGui::EditWhatProc(HWND hwnd, UINT message, WPARAM wParam, 
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-// Escape presses Cancel; Tab, Enter on a button and Alt+F as in a dialog.
+// Escape cancels; Tab, Enter on a button and Alt+F as in a dialog.
 bool TformGui::preview_key(const MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE &&
         (msg.hwnd == handle() || IsChild(handle(), msg.hwnd))) {
         modalresult = mrCancel;
         return true;
     }
-    return route_window_key(handle(), msg);
+    return SecondaryWindow::preview_key(msg);
 }
 
 }  // namespace vq

@@ -10,9 +10,8 @@
 
 #include "gui/template_form.h"
 #include "support/system_library.h"
-#include "window/form_controls.h"
+#include "window/form_window.h"
 #include "window/image_button.h"
-#include "window/window.h"
 
 namespace vq {
 
@@ -22,8 +21,8 @@ class TformGui : public SecondaryWindow {
     bool create(HINSTANCE instance);
 
     // Shows the window modally over `owner` (which is disabled meanwhile)
-    // until the user chooses a file (the result is 1, OK), presses Enter in
-    // Edit_What (1) or cancels (2).  The first showing puts the template
+    // until the user chooses a file (the result is mrOk), presses Enter in
+    // Edit_What (mrOk) or cancels (mrCancel).  The first showing puts the template
     // into Edit_What.  The first showing also makes the controls; when they
     // cannot be made, a box says so and the result is 2.
     int show_modal(const std::string& file_template, HWND owner);
@@ -31,17 +30,8 @@ class TformGui : public SecondaryWindow {
     std::string command() const;
 
   private:
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void dpi_changed(int old_dpi) override;
-    // Places the controls for the client area at the window's DPI, with
-    // scroll bars when the area is smaller than the designed one.
-    void layout();
-    void OnSize(HWND hwnd, UINT state, int cx, int cy);
-    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
-    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
-    void OnClose(HWND hwnd);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code) override;
+    void OnClose(HWND hwnd) override;
 
     bool create_controls_once();
     void FormShow();
@@ -50,11 +40,9 @@ class TformGui : public SecondaryWindow {
     bool Edit_WhatKeyPress(WPARAM ch);
     static LRESULT CALLBACK EditWhatProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
-    // Keys seen before the control that has the focus; true when used.
-    bool preview_key(const MSG& msg);
+    // Escape cancels; the other keys as in a dialog.
+    bool preview_key(const MSG& msg) override;
 
-    FormFonts fonts_;
-    FormLayout layout_;
     ImageButton file_image_;
     SystemLibrary comdlg32_{"comdlg32.dll"};  // the file dialog, loaded at its first opening
     HINSTANCE instance_ = nullptr;

@@ -2,13 +2,11 @@
 
 #include <commctrl.h>
 #include <richedit.h>
-#include <windowsx.h>
 
 #include "support/control_text.h"
 #include "support/files.h"
 #include "support/format.h"
 #include "support/messages.h"
-#include "window/dialog_keys.h"
 
 namespace vq {
 
@@ -23,7 +21,7 @@ constexpr int kLookAhead = 200;
 
 }  // namespace
 
-Thelpf::Thelpf() : layout_(help_form()) {}
+Thelpf::Thelpf() : SecondaryWindow(help_form()) {}
 
 bool Thelpf::create(HINSTANCE instance) {
     instance_ = instance;
@@ -39,10 +37,7 @@ bool Thelpf::create_panel() {
     if (item(ID_PageControl1)) return true;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    const auto controls = help_form().controls;
-    fonts_.make(dpi(), controls);
-    if (!create_form_controls(handle(), instance_, controls.first(kHelpFirstView), fonts_, dpi()))
-        return false;
+    if (!create_controls(instance_, help_form().controls.first(kHelpFirstView))) return false;
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>("vq");
@@ -56,9 +51,7 @@ bool Thelpf::create_panel() {
 bool Thelpf::create_views() {
     if (item(ID_RichEdit_TeciFake)) return true;
     if (!richedit_.load()) return false;
-    if (!create_form_controls(handle(), instance_, help_form().controls.subspan(kHelpFirstView), fonts_,
-                              dpi()))
-        return false;
+    if (!create_controls(instance_, help_form().controls.subspan(kHelpFirstView))) return false;
     // The views lie above the tab control and before the search box in the
     // order of the Tab key, as if made first.
     for (int id : {ID_RichEdit_teci, ID_RichEdit_TeciFake}) {
@@ -85,62 +78,9 @@ void Thelpf::show() {
     SetForegroundWindow(handle());
 }
 
-LRESULT Thelpf::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = handle();
-    switch (message) {
-        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
-        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
-        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
-        HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
-        HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
-        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
-        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
-        case WM_APP_FOCUS:
-            SetFocus(item(ID_Edit1));
-            return 0;
-    }
-    return SecondaryWindow::handle_message(message, wParam, lParam);
-}
-
-void Thelpf::layout() {
-    layout_.apply(handle(), dpi());
-    InvalidateRect(handle(), nullptr, TRUE);
-}
-
-void Thelpf::dpi_changed(int) {
-    const auto controls = help_form().controls;
-    fonts_.make(dpi(), controls);
-    apply_form_fonts(handle(), controls, fonts_, dpi(), true);
-    layout();
-}
-
-void Thelpf::OnSize(HWND, UINT, int, int) {
-    layout();
-}
-
-// The window's own scroll bars; the views' bars are theirs.
-void Thelpf::OnHScroll(HWND hwnd, HWND control, UINT code, int) {
-    if (!control && layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi()))
-        InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-void Thelpf::OnVScroll(HWND hwnd, HWND control, UINT code, int) {
-    if (!control && layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi()))
-        InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-// The bottom panel's raised edge.
-void Thelpf::OnPaint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT r = layout_.placed(ID_Panel1);
-    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-    EndPaint(hwnd, &ps);
-}
-
 void Thelpf::OnShowWindow(HWND hwnd, BOOL show, UINT status) {
     if (show) FormShow();
-    FORWARD_WM_SHOWWINDOW(hwnd, show, status, DefWindowProcA);
+    SecondaryWindow::OnShowWindow(hwnd, show, status);
 }
 
 void Thelpf::OnCommand(HWND, int id, HWND, UINT code) {
@@ -151,6 +91,10 @@ void Thelpf::OnCommand(HWND, int id, HWND, UINT code) {
 void Thelpf::OnClose(HWND hwnd) {
     FormClose();
     SecondaryWindow::OnClose(hwnd);
+}
+
+void Thelpf::OnPosted(HWND, UINT message) {
+    if (message == WM_APP_FOCUS) SetFocus(item(ID_Edit1));
 }
 
 // Every showing starts afresh: the first page, the search from the top, the
@@ -221,7 +165,7 @@ bool Thelpf::preview_key(const MSG& msg) {
         find_next();
         return true;
     }
-    return route_window_key(handle(), msg);
+    return SecondaryWindow::preview_key(msg);
 }
 
 }  // namespace vq

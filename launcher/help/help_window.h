@@ -10,8 +10,7 @@
 
 #include "help/help_form.h"
 #include "support/system_library.h"
-#include "window/form_controls.h"
-#include "window/window.h"
+#include "window/form_window.h"
 
 namespace vq {
 
@@ -27,23 +26,14 @@ class Thelpf : public SecondaryWindow {
     void show();
     // The window's keys, seen before its controls: F3 searches again from
     // anywhere in the window, Enter in the search box searches, and Tab,
-    // Enter on a button and Alt+S work as in a dialog.  True when the
-    // message was used; the message loop hands it every message.
-    bool preview_key(const MSG& msg);
+    // Enter on a button and Alt+S work as in a dialog.
+    bool preview_key(const MSG& msg) override;
 
   private:
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void dpi_changed(int old_dpi) override;
-    // Places the controls for the client area at the window's DPI, with
-    // scroll bars when the area is smaller than the designed one.
-    void layout();
-    void OnSize(HWND hwnd, UINT state, int cx, int cy);
-    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnPaint(HWND hwnd);
-    void OnShowWindow(HWND hwnd, BOOL show, UINT status);
-    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
-    void OnClose(HWND hwnd);
+    void OnShowWindow(HWND hwnd, BOOL show, UINT status) override;
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code) override;
+    void OnClose(HWND hwnd) override;
+    void OnPosted(HWND hwnd, UINT message) override;
 
     bool create_panel();
     bool create_views();
@@ -57,8 +47,6 @@ class Thelpf : public SecondaryWindow {
     // help_window.cpp.
     void find_next();
 
-    FormFonts fonts_;
-    FormLayout layout_;
     SystemLibrary richedit_{"riched20.dll"};  // the views' window class
     HINSTANCE instance_ = nullptr;
     int search_pos = 0;    // where the next search begins, in the view's counting

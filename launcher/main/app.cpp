@@ -1,10 +1,8 @@
 #include "main/app.h"
 
 #include "main/close_path.h"
-#include "main/form.h"
 #include "main/startup.h"
 #include "support/files.h"
-#include "window/dialog_keys.h"
 
 namespace vq {
 
@@ -19,7 +17,7 @@ int App::run(int show) {
     ShowWindow(form1.handle(), show == SW_HIDE ? SW_SHOWNORMAL : show);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (state_.helpf.preview_key(msg) || route_dialog_key(form1.handle(), form_controls(), msg)) continue;
+        if (state_.helpf.preview_key(msg) || form1.preview_key(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,7 +1,6 @@
 #include "main/main_window.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <exception>
 
@@ -55,14 +54,16 @@ void process_pending_events() {
 }  // namespace
 
 TForm1::TForm1(Owner& owner, Options& options)
-    : owner_(owner), options_(options), favorites_image_(kFavoritesGlyph, GlyphSide::Right) {}
+    : FormWindow(form_table()),
+      owner_(owner),
+      options_(options),
+      favorites_image_(kFavoritesGlyph, GlyphSide::Right) {}
 
 bool TForm1::create(HINSTANCE instance) {
     if (!create_window(instance, {"TForm1", "Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFormClientWidth,
                                   kFormClientHeight, CW_USEDEFAULT, CW_USEDEFAULT, IDI_VQ}))
         return false;
-    fonts_.make(dpi(), form_controls());
-    if (!create_form_controls(handle(), instance, form_controls(), fonts_, dpi())) return false;
+    if (!create_controls(instance, form_controls())) return false;
     SetWindowSubclass(item(ID_Edit), SubclassProc<&TForm1::EditMessage>, 0,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(item(ID_ListBox), SubclassProc<&TForm1::ListBoxMessage>, 0,
@@ -74,7 +75,7 @@ bool TForm1::create(HINSTANCE instance) {
     ok_image_.attach(item(ID_BitBtn_OK));
     cancel_image_.attach(item(ID_BitBtn_cancel));
     help_image_.attach(item(ID_BitBtn_Help));
-    apply_anchors();
+    layout();
     return true;
 }
 
@@ -82,50 +83,20 @@ bool TForm1::create(HINSTANCE instance) {
 // and a width saved before widening in the new pixels.  The layout follows
 // with the size Windows suggests.
 void TForm1::dpi_changed(int old_dpi) {
-    fonts_.make(dpi(), form_controls());
-    apply_form_fonts(handle(), form_controls(), fonts_, dpi(), true);
     if (savedwidth != 0) savedwidth = rescale_px(savedwidth, old_dpi, dpi());
-    apply_anchors();
+    FormWindow::dpi_changed(old_dpi);
     InvalidateRect(handle(), nullptr, TRUE);
 }
 
 // ---- messages of the window ------------------------------------------------
 
-LRESULT TForm1::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = handle();
-    switch (message) {
-        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
-        HANDLE_MSG(hwnd, WM_HSCROLL, OnHScroll);
-        HANDLE_MSG(hwnd, WM_VSCROLL, OnVScroll);
-        HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
-        HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
-        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
-        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
-        HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
-        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
-        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
-        case WM_APP_STARTUP:
-            FormShow();
-            return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-void TForm1::OnSize(HWND, UINT, int, int) {
-    apply_anchors();
-}
-
-void TForm1::OnHScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_HORZ, static_cast<int>(code), dpi());
-}
-
-void TForm1::OnVScroll(HWND hwnd, HWND, UINT code, int) {
-    layout_.scroll(hwnd, SB_VERT, static_cast<int>(code), dpi());
-}
-
 void TForm1::OnShowWindow(HWND hwnd, BOOL show, UINT status) {
     if (show && !requests_.startup_begun()) PostMessageA(hwnd, WM_APP_STARTUP, 0, 0);
-    FORWARD_WM_SHOWWINDOW(hwnd, show, status, DefWindowProcA);
+    FormWindow::OnShowWindow(hwnd, show, status);
+}
+
+void TForm1::OnPosted(HWND, UINT message) {
+    if (message == WM_APP_STARTUP) FormShow();
 }
 
 void TForm1::OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized) {
@@ -142,7 +113,7 @@ void TForm1::OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized) {
         SetFocus(f);
         return;
     }
-    FORWARD_WM_ACTIVATE(hwnd, state, other, minimized, DefWindowProcA);
+    FormWindow::OnActivate(hwnd, state, other, minimized);
 }
 
 // The controls' notifications, to the handler of each control.
@@ -209,10 +180,6 @@ void TForm1::OnCommand(HWND, int id, HWND, UINT code) {
         default:
             break;
     }
-}
-
-void TForm1::OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
-    draw_image_button(*item);
 }
 
 void TForm1::OnTimer(HWND, UINT id) {
@@ -610,7 +577,7 @@ void TForm1::show_reduced() {
     GetWindowRect(handle(), &r);
     SetWindowPos(handle(), nullptr, 0, 0, 2 * (r.right - r.left), scale_px(150, dpi()),
                  SWP_NOMOVE | SWP_NOZORDER);
-    apply_anchors();
+    layout();
 }
 
 bool TForm1::selectfirst() {
@@ -663,7 +630,7 @@ void TForm1::set_caption(const std::string& text) {
 
 void TForm1::show_control(int id) {
     ShowWindow(item(id), SW_SHOWNA);
-    apply_anchors();  // a visible control counts for the scroll range
+    layout();  // a visible control counts for the scroll range
 }
 
 bool TForm1::checked(int id) const {

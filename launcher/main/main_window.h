@@ -24,17 +24,12 @@
 #include "support/status_display.h"
 #include "support/textlist.h"
 #include "window/control_wrappers.h"
-#include "window/form_controls.h"
+#include "window/form_window.h"
 #include "window/image_button.h"
-#include "window/window.h"
 
 namespace vq {
 
-// Window result values.
-inline constexpr int mrOk = 1;
-inline constexpr int mrCancel = 2;
-
-class TForm1 : public Window, public StatusDisplay {
+class TForm1 : public FormWindow, public StatusDisplay {
   public:
     // What the window leaves to the program that owns it.
     class Owner {
@@ -58,8 +53,6 @@ class TForm1 : public Window, public StatusDisplay {
 
     // Creates the window and its controls; nothing is shown yet.
     bool create(HINSTANCE instance);
-    // The control with this ID (form.h).
-    HWND item(int id) const { return GetDlgItem(handle(), id); }
 
     // A close request: runs the close handler, which may keep the window
     // open.  While start-up runs, the request waits until it has finished.
@@ -125,31 +118,20 @@ class TForm1 : public Window, public StatusDisplay {
     // are any.
     void set_favorites(const TextList& favorites);
 
-    // Lays the controls out again (after one was shown or hidden).
-    void apply_anchors() { layout_.apply(handle(), dpi()); }
     // The reduced window of the -gui: road (the command built from the
     // file template, without the history list).
     void show_reduced();
-    // Moves a control to another top edge for the rest of the run.
-    void move_control(int id, int top) {
-        layout_.move_top(id, top);
-        apply_anchors();
-    }
 
   private:
 
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
     void dpi_changed(int old_dpi) override;
-    void OnSize(HWND hwnd, UINT state, int cx, int cy);
-    void OnHScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnVScroll(HWND hwnd, HWND control, UINT code, int pos);
-    void OnShowWindow(HWND hwnd, BOOL show, UINT status);
-    void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
-    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
-    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
-    void OnTimer(HWND hwnd, UINT id);
-    void OnClose(HWND hwnd);
-    void OnDestroy(HWND hwnd);
+    void OnShowWindow(HWND hwnd, BOOL show, UINT status) override;
+    void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized) override;
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code) override;
+    void OnTimer(HWND hwnd, UINT id) override;
+    void OnClose(HWND hwnd) override;
+    void OnDestroy(HWND hwnd) override;
+    void OnPosted(HWND hwnd, UINT message) override;
 
     void FormShow();
     void FormClose();
@@ -205,13 +187,11 @@ class TForm1 : public Window, public StatusDisplay {
 
     Owner& owner_;
     Options& options_;
-    FormFonts fonts_;
     HistoryModel history_;  // the entries the list box shows
     RequestGate requests_;
     // The controls the handlers speak to.
     ListBox list_;
     Edit edit_;
-    FormLayout layout_{form_table()};
     ImageButton favorites_image_;  // the picture of BitBtn_Favorites
     ImageButton ok_image_{StockGlyph::Ok};
     ImageButton cancel_image_{StockGlyph::Cancel};

@@ -209,6 +209,19 @@ Capture capture(const Window& w) {
     return c;
 }
 
+// With VQTEST_SHOTS set to a folder, a window's pixels go into NAME-DPI.ppm
+// there, for comparing the windows of two builds picture by picture.
+void save_shot(const Window& w, const std::string& name) {
+    char dir[MAX_PATH] = "";
+    if (GetEnvironmentVariableA("VQTEST_SHOTS", dir, sizeof dir) == 0) return;
+    w.toFront();
+    const Capture c = capture(w);
+    std::string data = "P6\n" + std::to_string(c.width) + " " + std::to_string(c.height) + "\n255\n";
+    for (COLORREF p : c.pixels) data += {char(GetRValue(p)), char(GetGValue(p)), char(GetBValue(p))};
+    testsupport::writeFile(std::string(dir) + "\\" + name + "-" + std::to_string(display_dpi()) + ".ppm",
+                           data);
+}
+
 // The box around the pixels of one colour; empty when there are none.
 RECT extent_of(const Capture& c, COLORREF colour) {
     RECT box{c.width, c.height, 0, 0};
@@ -258,6 +271,7 @@ TEST(VqDpi, MainWindowControlsFontsAndCaptionsScale) {
     Window main = vq.waitReady();
     ASSERT_TRUE(main);
     expect_client(main, vq::kFormClientWidth, vq::kFormClientHeight, "TForm1");
+    save_shot(main, "main");
     const auto defs = vq::form_controls();
     const size_t n = defs.size();
     for (size_t i = 0; i < n; ++i) {
@@ -303,6 +317,7 @@ TEST(VqDpi, HelpWindowScalesAndScrollsWhenSmall) {
     expect_scaled(help.item(vq::ID_Edit1), 112, panel + 8, 399, 16, "Edit1");
     expect_scaled(help.item(vq::ID_Button_Search), 24, panel + 8, 75, 17, "Button_Search");
     expect_caption_fits(help.item(vq::ID_Button_Search), Room::Button, kTerminalFont);
+    save_shot(help, "help");
     expect_edit_font(help.item(vq::ID_Edit1), kTerminalFont, "Edit1");
     expect_scrolls_when_small(help, "helpf");
     PostMessageA(help.handle(), WM_CLOSE, 0, 0);
@@ -321,6 +336,7 @@ TEST(VqDpi, TemplateWindowAloneThenTheReducedMainWindow) {
     ASSERT_TRUE(main);
     EXPECT_FALSE(main.visible()) << "the main window stands behind the file-template window";
     expect_client(gui, 497, 63, "formGui");
+    save_shot(gui, "template");
     expect_scaled(gui.item(vq::ID_Edit_What), 4, 4, 489, 21, "Edit_What");
     expect_scaled(gui.item(vq::ID_BitBtn_File), 4, 32, 89, 25, "BitBtn_File");
     expect_scaled(gui.item(vq::ID_Label1), 100, 32, 313, 25, "Label1");
@@ -342,6 +358,7 @@ TEST(VqDpi, TemplateWindowAloneThenTheReducedMainWindow) {
     EXPECT_NEAR(in_parent(main.item(vq::ID_Checkbox_Debug)).top, sc(64), 1);
     EXPECT_TRUE(main.item(vq::ID_BitBtn_OK).visible());
     EXPECT_FALSE(main.item(vq::ID_ListBox).visible());
+    save_shot(main, "reduced");
     main.item(vq::ID_BitBtn_cancel).click();
     EXPECT_EQ(vq.waitExit(), 0);
 }

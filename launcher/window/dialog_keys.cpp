@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "support/control_text.h"
-
 namespace vq {
 
 namespace {
@@ -77,9 +75,12 @@ bool on_key_down(HWND form, std::span<const ControlDef> controls, WPARAM key) {
             if (GetKeyState(VK_CONTROL) < 0) return false;
             walk_tab_order(form, shift);
             return true;
-        case VK_ESCAPE:
-            SendMessageA(GetDlgItem(form, IDCANCEL), BM_CLICK, 0, 0);
+        case VK_ESCAPE: {
+            HWND cancel = GetDlgItem(form, IDCANCEL);
+            if (!cancel) return false;
+            SendMessageA(cancel, BM_CLICK, 0, 0);
             return true;
+        }
         case VK_RETURN: {
             // Enter presses a focused push button; a check box keeps its state.
             HWND f = GetFocus();
@@ -124,29 +125,6 @@ bool route_dialog_key(HWND form, std::span<const ControlDef> controls, const MSG
     if (!form || (msg.hwnd != form && !IsChild(form, msg.hwnd))) return false;
     if (msg.message == WM_KEYDOWN) return on_key_down(form, controls, msg.wParam);
     if (msg.message == WM_SYSCHAR) return on_alt_letter(form, controls, msg.wParam);
-    return false;
-}
-
-bool route_window_key(HWND window, const MSG& msg) {
-    if (!window || (msg.hwnd != window && !IsChild(window, msg.hwnd))) return false;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-        walk_tab_order(window, GetKeyState(VK_SHIFT) < 0);
-        return true;
-    }
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
-        HWND f = GetFocus();
-        if (!f || !is_push_button(f)) return false;
-        SendMessageA(f, BM_CLICK, 0, 0);
-        return true;
-    }
-    if (msg.message != WM_SYSCHAR) return false;
-    const char want = upper_char(static_cast<char>(msg.wParam & 0xFF));
-    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(c) || !IsWindowEnabled(c) || !is_push_button(c)) continue;
-        if (mnemonic_of(control_text(c).c_str()) != want) continue;
-        press(window, c);
-        return true;
-    }
     return false;
 }
 

@@ -1,7 +1,5 @@
 #include "window/window.h"
 
-#include <windowsx.h>
-
 #include <exception>
 #include <string>
 
@@ -84,15 +82,6 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wParam, LPA
         report_failure(e.what());
     }
     return 0;
-}
-
-LRESULT SecondaryWindow::handle_message(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) { HANDLE_MSG(handle(), WM_CLOSE, OnClose); }
-    return DefWindowProcA(handle(), message, wParam, lParam);
-}
-
-void SecondaryWindow::OnClose(HWND hwnd) {
-    ShowWindow(hwnd, SW_HIDE);
 }
 
 void report_failure(const char* what) {

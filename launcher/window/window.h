@@ -48,16 +48,6 @@ class Window {
     int dpi_ = 96;
 };
 
-// A window beside the main window: created hidden at program start, and
-// hidden again when the user closes it.
-class SecondaryWindow : public Window {
-  protected:
-    HWND item(int id) const { return GetDlgItem(handle(), id); }
-
-    LRESULT handle_message(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnClose(HWND hwnd);
-};
-
 // Shows a failure that escaped a message handler.
 void report_failure(const char* what);
 
