@@ -15,12 +15,15 @@ namespace vq {
 // UTF-8 when it begins with a byte-order mark; its lines are turned into
 // the ANSI one, and a line holding a letter that the ANSI code page lacks
 // is not imported (a box says how many).  It appends under the history
-// lock (`waiting` is told when the wait lasts), so that no launcher's save
-// in the meantime drops the lines, and shows its boxes only after letting
-// go of it.  The captured file is deleted afterwards unless `bug` (debug mode)
-// is set or a line did not reach the history.  Returns the message to show
+// lock (`waiting` is told when the wait lasts, `pause` passes its time
+// and may give it up), so that no launcher's save in the meantime drops
+// the lines, and shows its boxes only after letting go of it.  The lines
+// go in whole or not at all: a write that fails (a full disk) is cut back
+// to the file's old end, and a box says why.  The captured file is
+// deleted afterwards unless `bug` (debug mode) is set, the wait was given
+// up or a line did not reach the history.  Returns the message to show
 // with the usage text, empty when the import went through.
 std::string stuffhistory(const std::string& stuff, const std::string& history, bool bug,
-                         const HistoryLock::Waiting& waiting = {});
+                         const HistoryLock::Waiting& waiting = {}, const HistoryLock::Pause& pause = {});
 
 }  // namespace vq

@@ -1,18 +1,16 @@
 // What real machines give the launcher, driven for real: history lines of
 // every length, zero bytes left by a crash, captured files in UTF-16, with
-// LF line ends or after a history whose last line an editor left open, a
-// save that must wait for another's lock, and a load cut short.  Every old
-// line and every new command must be in the file once, and no zero byte.
+// LF line ends or after a history whose last line an editor left open,
+// and a load cut short.  Every old line and every new command must be in
+// the file once, and no zero byte.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "harness.h"
-#include "history/history_lock.h"
 #include "main/form.h"
 #include "testsupport.h"
 
@@ -179,31 +177,6 @@ TEST(VqRealFiles, ImportsKeepEveryLineAndEveryCommand) {
         SCOPED_TRACE(c.what);
         expect_each_once(vq.readDataFile("vq.txt"), all);
     }
-}
-
-// While another process holds the history's lock the save waits, says so
-// in its label and writes nothing; it saves once the lock is free.
-TEST(VqRealFiles, ASaveWaitsForTheLockAndSaysSo) {
-    Vq vq({}, launcher("echo old one\r\n"));
-    Window main = vq.waitReady();
-    ASSERT_TRUE(main);
-    auto lock = std::make_unique<vq::HistoryLock>(vq.historyPath(), 0);
-    ASSERT_TRUE(lock->held());
-    enter(main, "rec after the wait");
-    // The waiting launcher answers no message: its label's text is read as
-    // the system keeps it.
-    const std::string waiting = vq::history_lock_wait_text(vq.historyPath());
-    EXPECT_TRUE(vqtest::waitFor([&] {
-        char text[512] = "";
-        GetWindowTextA(main.item(vq::ID_Label_stat).handle(), text, sizeof text);
-        return text == waiting;
-    }));
-    Sleep(500);
-    EXPECT_TRUE(vq.running());
-    EXPECT_EQ(vq.readDataFile("vq.txt"), "echo old one\r\n");
-    lock.reset();
-    EXPECT_EQ(vq.waitExit(), 0);
-    EXPECT_EQ(vq.readDataFile("vq.txt"), "echo old one\r\nrec after the wait\r\n");
 }
 
 // Cancel during a long load, then "Save list anyway?" Yes: the lines the
