@@ -23,7 +23,7 @@ namespace vqtest {
 
 inline Setup launcher(const std::optional<std::string>& history, const std::string& more_ini = "") {
     Setup setup;
-    setup.ini = "[vq]\r\nbeep=0\r\nontoptime=0\r\napres_exec=-1\r\nmax=1000\r\n" + more_ini;
+    setup.ini = "[vq]\r\nbeep=0\r\nontoptime=0\r\napres_exec=-1\r\n" + more_ini;
     setup.history = history;
     setup.binFiles = {{"rec.exe", testsupport::readFile(testsupport::siblingExe("vq_stub.exe"))}};
     setup.env["VQ_STUB_CMDLINE"] = "{root}\\ran.txt";
@@ -37,13 +37,20 @@ inline void enter(const Window& main, const std::string& command) {
     PostMessageA(edit.handle(), WM_KEYDOWN, VK_RETURN, 1);
 }
 
-// How often "rec" was started with `arguments`.
+// How often "rec" was started with `arguments` (so far: a started program
+// may note its start after the launcher has ended).
 inline int times_run(const Vq& vq, const std::string& arguments) {
     const std::string path = vq.root() + "\\ran.txt";
     const std::string ran = testsupport::fileExists(path) ? testsupport::readFile(path) : "";
     int n = 0;
     for (size_t at = 0; (at = ran.find(arguments, at)) != std::string::npos; at += arguments.size()) ++n;
     return n;
+}
+
+// True once "rec" has noted its start with `arguments`, when that was the
+// only one.
+inline bool ran_once(const Vq& vq, const std::string& arguments) {
+    return waitFor([&] { return times_run(vq, arguments) > 0; }) && times_run(vq, arguments) == 1;
 }
 
 // Every one of `lines` is a line of the file exactly once, and the file

@@ -5,34 +5,20 @@
 // the file once, and no zero byte.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "harness.h"
-#include "main/form.h"
-#include "testsupport.h"
+#include "history_runs.h"
 
 using vqtest::Vq;
 using vqtest::Window;
+using vqtest::enter;
+using vqtest::expect_each_once;
+using vqtest::joined;
+using vqtest::launcher;
+using vqtest::numbered;
 
 namespace {
-
-vqtest::Setup launcher(const std::optional<std::string>& history, const std::string& more_ini = "") {
-    vqtest::Setup setup;
-    setup.ini = "[vq]\r\nbeep=0\r\nontoptime=0\r\napres_exec=-1\r\n" + more_ini;
-    setup.history = history;
-    setup.binFiles = {{"rec.exe", testsupport::readFile(testsupport::siblingExe("vq_stub.exe"))}};
-    setup.env["VQ_STUB_CMDLINE"] = "{root}\\ran.txt";
-    return setup;
-}
-
-void enter(const Window& main, const std::string& command) {
-    Window edit = main.item(vq::ID_Edit);
-    edit.setText(command);
-    PostMessageA(edit.handle(), WM_KEYDOWN, VK_RETURN, 1);
-}
 
 // Lengths read through the wide messages (a text of another process over
 // 512 characters does not cross as text).
@@ -41,43 +27,6 @@ int item_length(const Window& list, int index) {
 }
 int text_length(const Window& control) {
     return static_cast<int>(SendMessageW(control.handle(), WM_GETTEXTLENGTH, 0, 0));
-}
-
-// Every one of `lines` is a line of the file exactly once, and the file
-// holds no zero byte.
-void expect_each_once(const std::string& file, const std::vector<std::string>& lines) {
-    EXPECT_EQ(file.find('\0'), std::string::npos) << "a zero byte in the history";
-    std::vector<std::string> have;
-    for (size_t start = 0; start < file.size();) {
-        size_t end = file.find("\r\n", start);
-        if (end == std::string::npos) end = file.size();
-        have.push_back(file.substr(start, end - start));
-        start = end + 2;
-    }
-    int missing = 0, twice = 0;
-    for (const auto& line : lines) {
-        const auto n = std::count(have.begin(), have.end(), line);
-        if (n == 0) ++missing;
-        if (n > 1) ++twice;
-    }
-    EXPECT_EQ(missing, 0) << "of " << lines.size() << " lines";
-    EXPECT_EQ(twice, 0) << "of " << lines.size() << " lines";
-}
-
-std::vector<std::string> numbered(const char* format, int count) {
-    std::vector<std::string> lines;
-    char text[64];
-    for (int i = 1; i <= count; ++i) {
-        std::snprintf(text, sizeof text, format, i);
-        lines.emplace_back(text);
-    }
-    return lines;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& l : lines) bytes += l + "\r\n";
-    return bytes;
 }
 
 }  // namespace
