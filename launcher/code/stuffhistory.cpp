@@ -12,6 +12,7 @@
 #include "support/filehandle.h"
 #include "support/files.h"
 #include "support/messages.h"
+#include "support/system_error.h"
 #include "support/text_lines.h"
 
 namespace vq {
@@ -55,16 +56,16 @@ CapturedLines captured_lines(const std::string& bytes) {
 // The history file open for reading and writing, created when missing;
 // -1 when neither works.
 FileHandle open_or_create(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+    HANDLE h = CreateFileW(file_api_name(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? no_file : reinterpret_cast<FileHandle>(h);
 }
 
 // The last byte of the file (empty for an empty file), and the position at
-// its end; false when the end cannot be reached.
-bool seek_to_end(FileHandle handle, std::string& last) {
+// its end (`end`); false when the end cannot be reached.
+bool seek_to_end(FileHandle handle, std::string& last, LARGE_INTEGER& end) {
     const HANDLE h = reinterpret_cast<HANDLE>(handle);
-    LARGE_INTEGER back{}, end{};
+    LARGE_INTEGER back{}, none{};
     back.QuadPart = -1;
     last.clear();
     if (SetFilePointerEx(h, back, nullptr, FILE_END)) {
@@ -72,49 +73,70 @@ bool seek_to_end(FileHandle handle, std::string& last) {
         DWORD got = 0;
         if (ReadFile(h, &c, 1, &got, nullptr) && got == 1) last.assign(1, c);
     }
-    return SetFilePointerEx(h, end, nullptr, FILE_END) != 0;
+    return SetFilePointerEx(h, none, &end, FILE_END) != 0;
 }
 
-bool write_all(FileHandle handle, std::string_view bytes) {
-    while (!bytes.empty()) {
+// Appends the bytes whole, or cuts the file back to its old end (`end`):
+// a full disk leaves no part of a line behind.  0, or the system's error
+// code.
+DWORD append_whole(FileHandle handle, std::string_view bytes, LARGE_INTEGER end) {
+    const HANDLE h = reinterpret_cast<HANDLE>(handle);
+    DWORD error = 0;
+    while (!bytes.empty() && !error) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
         DWORD wrote = 0;
-        if (!WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data(), chunk, &wrote, nullptr) ||
-            wrote != chunk)
-            return false;
+        if (!WriteFile(h, bytes.data(), chunk, &wrote, nullptr))
+            error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+        else if (wrote != chunk)
+            error = ERROR_DISK_FULL;
         bytes.remove_prefix(chunk);
     }
-    return true;
+    if (!error && !FlushFileBuffers(h)) error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+    if (error) {
+        SetFilePointerEx(h, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(h);
+        FlushFileBuffers(h);
+    }
+    return error;
 }
 
 }  // namespace
 
 std::string stuffhistory(const std::string& stuff, const std::string& history_path, bool bug,
-                         const HistoryLock::Waiting& waiting) {
+                         const HistoryLock::Waiting& waiting, const HistoryLock::Pause& pause) {
     std::string bytes;
     if (read_whole_file(stuff, bytes) != ReadResult::ok)
         return sformat("Couldn't open \"%s\" for read", {stuff});
     const CapturedLines captured = captured_lines(bytes);
 
     std::string outcome;
-    bool written = true;
+    DWORD write_error = 0;
+    bool given_up = false;
     {
         // A launcher saving meanwhile would move its copy over these lines.
-        HistoryLock lock(history_path, HistoryLock::forever, waiting);
+        HistoryLock lock(history_path, HistoryLock::forever, waiting, pause);
+        given_up = lock.given_up();
         if (lock.held()) remove_stale_temps(history_path);
-        FileHandle history = open_or_create(history_path);
+        FileHandle history = given_up ? no_file : open_or_create(history_path);
         std::string last;
-        if (history < 0) {
+        LARGE_INTEGER end{};
+        if (given_up) {
+            // The user ended the wait: nothing is imported, the captured
+            // file stays.
+        } else if (history < 0) {
             outcome = sformat("Couldn't open \"%s\" for append or create", {history_path});
-        } else if (!seek_to_end(history, last)) {
+        } else if (!seek_to_end(history, last, end)) {
             outcome = sformat("Couldn't seek to end of \"%s\"", {history_path});
         } else if (!captured.text.empty()) {
-            written = write_all(history, std::string(line_end_before_append(last)) + captured.text);
+            write_error = append_whole(history, std::string(line_end_before_append(last)) + captured.text, end);
         }
         close_handle(history);
     }
     // The boxes wait for the user only now that the others may go on.
-    if (!written) errorf("hprintf result<>count failure");
+    if (write_error)
+        errorf("Couldn't add the lines of \"%s\" to \"%s\": %s.\r\nNothing was added; \"%s\" is kept for the "
+               "next try.",
+               {stuff, history_path, system_error_text(write_error), stuff});
     if (!captured.kept.empty())
         error_wide(ansi_to_wide(sformat("%d lines of \"%s\" hold letters that the ANSI code page lacks: they "
                                         "were not imported, and stay in the file.  The first:\r\n",
@@ -122,7 +144,7 @@ std::string stuffhistory(const std::string& stuff, const std::string& history_pa
                    captured.kept.front());
     // What did not reach the history stays in the captured file, and
     // nothing else: a second import adds nothing twice.
-    if (outcome.empty() && written && !bug) {
+    if (outcome.empty() && !given_up && !write_error && !bug) {
         if (captured.kept.empty())
             delete_file(stuff);
         else

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "support/files.h"
+
 namespace vq {
 
 std::string history_lock_path(const std::string& history) {
@@ -12,12 +14,13 @@ std::string history_lock_wait_text(const std::string& history) {
     return "waiting for \"" + history + "\", which another launcher is writing";
 }
 
-HistoryLock::HistoryLock(const std::string& history, unsigned wait_ms, const Waiting& waiting) {
-    const std::string path = history_lock_path(history);
+HistoryLock::HistoryLock(const std::string& history, unsigned wait_ms, const Waiting& waiting,
+                         const Pause& pause) {
+    const std::wstring path = file_api_name(history_lock_path(history));
     const DWORD start = GetTickCount();
     bool told = false;
     for (;;) {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
             handle_ = h;
@@ -28,15 +31,14 @@ HistoryLock::HistoryLock(const std::string& history, unsigned wait_ms, const Wai
         const DWORD error = GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
             return;
-        // Access denied where no lock file stands (a directory we may not
-        // write into), or where a read-only one stands, which no holder
-        // will ever let go of.
-        if (error == ERROR_ACCESS_DENIED) {
-            const DWORD attributes = GetFileAttributesA(path.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() == ERROR_FILE_NOT_FOUND
-                                                      : (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-                return;
-        }
+        // What stands in the lock's place and no holder will ever let go of
+        // (a directory, a read-only file), or access denied where nothing
+        // stands (a directory we may not write into).
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES
+                ? error == ERROR_ACCESS_DENIED && GetLastError() == ERROR_FILE_NOT_FOUND
+                : (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+            return;
         const DWORD waited = GetTickCount() - start;
         if (wait_ms != forever && waited >= wait_ms) {
             timed_out_ = true;
@@ -46,7 +48,12 @@ HistoryLock::HistoryLock(const std::string& history, unsigned wait_ms, const Wai
             told = true;
             waiting();
         }
-        Sleep(15);
+        if (!pause) {
+            Sleep(15);
+        } else if (!pause(15)) {
+            given_up_ = true;
+            return;
+        }
     }
 }
 

@@ -55,30 +55,30 @@ int remove_stale_temps(const std::string& path) {
     const std::string dir = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
     const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
     const std::string legacy = legacy_temp_name(name);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + ".*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(file_api_name(path + ".*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return 0;
     int removed = 0;
     do {
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        const std::string found = data.cFileName;
+        char found[MAX_PATH * 2] = "";
+        if (!WideCharToMultiByte(CP_ACP, 0, data.cFileName, -1, found, sizeof found, nullptr, nullptr)) continue;
         bool stale = false;
         if (const auto owner = temp_file_owner(name, found))
             stale = *owner != GetCurrentProcessId() && !process_alive(*owner);
         else
             // An older build names its file without its process; one that is
             // still being written is open and cannot be deleted.
-            stale = CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found.c_str(), -1, legacy.c_str(),
-                                   -1) == CSTR_EQUAL;
-        if (stale && DeleteFileA((dir + found).c_str())) ++removed;
-    } while (FindNextFileA(find, &data));
+            stale = CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found, -1, legacy.c_str(), -1) == CSTR_EQUAL;
+        if (stale && delete_file(dir + found)) ++removed;
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     return removed;
 }
 
 void remove_leftover_temps(const std::string& history) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(temp_files_pattern(history).c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(file_api_name(temp_files_pattern(history)).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     FindClose(find);
     // A launcher that holds the lock now is saving, and cleans up itself.

@@ -16,12 +16,14 @@ int App::run(int show) {
     // decides what the window shows (on the -gui: road it hides it).
     ShowWindow(form1.handle(), show == SW_HIDE ? SW_SHOWNORMAL : show);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (state_.helpf.preview_key(msg) || form1.preview_key(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) dispatch(msg);
     return static_cast<int>(msg.wParam);
+}
+
+void App::dispatch(const MSG& msg) {
+    if (state_.helpf.preview_key(msg) || state_.form1.preview_key(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 void App::on_first_show() {

@@ -30,6 +30,7 @@ class App : public TForm1::Owner {
     void on_first_show() override;
     bool on_close() override;
     void on_help() override;
+    void dispatch(const MSG& msg) override;
 
     HINSTANCE instance_;
     AppState state_;

@@ -188,6 +188,7 @@ void TForm1::OnTimer(HWND, UINT id) {
 }
 
 void TForm1::OnClose(HWND) {
+    given_up_ = true;
     close();
 }
 
@@ -250,6 +251,7 @@ void TForm1::BitBtn_OKClick() {
 }
 
 void TForm1::BitBtn_cancelClick() {
+    given_up_ = true;
     if (requests_.cancel()) FormClose();
 }
 
@@ -622,6 +624,24 @@ bool TForm1::showprogress(std::string_view format, const Args& args) {
     process_pending_events();
     if (handle()) UpdateWindow(handle());
     return requests_.is_cancelled();
+}
+
+bool TForm1::pause_answering(unsigned ms) {
+    given_up_ = false;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (!given_up_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return false;
+            }
+            owner_.dispatch(msg);
+        }
+        const DWORD waited = GetTickCount() - start;
+        if (given_up_ || waited >= ms) return !given_up_;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - waited, QS_ALLINPUT);
+    }
 }
 
 void TForm1::set_caption(const std::string& text) {

@@ -42,6 +42,9 @@ class TForm1 : public FormWindow, public StatusDisplay {
         // The Help button: shows the help window, or brings it to the
         // front when it is open.
         virtual void on_help() = 0;
+        // One message of the thread's queue, handled as the message loop
+        // handles it (with the keys that work across the windows).
+        virtual void dispatch(const MSG& msg) = 0;
 
       protected:
         ~Owner() = default;
@@ -68,6 +71,11 @@ class TForm1 : public FormWindow, public StatusDisplay {
     // Shows the status text, lets waiting window events run (so Cancel
     // takes effect), repaints the window and returns `cancelled`.
     bool showprogress(std::string_view format, const Args& args = {});
+    // Passes `ms` milliseconds with the window answering (its messages
+    // handled as by the message loop): for a save or an import that waits.
+    // False as soon as the user gives the wait up, with Cancel (or Escape)
+    // or a request to close the window.
+    bool pause_answering(unsigned ms);
     void set_caption(const std::string& text);
     void show_control(int id);
     bool checked(int id) const;
@@ -201,6 +209,7 @@ class TForm1 : public FormWindow, public StatusDisplay {
     std::wstring exectext;     // the -exec text, with a blank on each side
     int32_t backpos = 0;       // list position reached with Back
     bool favdbl = false;       // a favorite was double-clicked: its tick runs it; never cleared
+    bool given_up_ = false;    // Cancel or a close request during pause_answering
     int32_t savedwidth = 0;   // the width before widening; 0 while not widened
     int32_t ontopcount = -1;  // on-top ticks left; negative before the first
     bool in_dontsave_click_ = false;

@@ -53,8 +53,19 @@ RunOutcome runcommand(AppState& app) {
         return RunOutcome::done;
 
     // "Don't save" holds for this save as well as for the one after the run
-    // loop.
-    if (!form.checked(ID_CheckBox_DontSave)) app.history.savehistory(form, options);
+    // loop.  What could not be saved the user learns before the command
+    // starts; a wait that the user gave up starts nothing.
+    if (!form.checked(ID_CheckBox_DontSave)) {
+        const SaveOutcome saved = app.history.savehistory(form, options);
+        if (saved.kind == SaveOutcome::given_up) {
+            infof("The history was not saved, and the command was not run:\r\n%s", {command});
+            return RunOutcome::done;
+        }
+        if (saved.kind == SaveOutcome::failed)
+            errorf("Couldn't save the history in \"%s\": %s.\r\nThe command is run, but it is not in the "
+                   "history:\r\n%s",
+                   {options.history, saved.reason, command});
+    }
     form.disable_ontop_timer();
     MSWINDOWS_exec(plan.application, plan.command_line, options.no_nil);
     // A negative pause from the options file would be taken as days.

@@ -54,9 +54,10 @@ void startup(AppState& app) {
     if (!options.stuff.empty()) {
         // A -stuff run imports the captured history and ends, whether or
         // not the import went through.
-        const std::string failure = stuffhistory(options.stuff, options.history, options.bug, [&form, &options] {
-            form.show_status(history_lock_wait_text(options.history));
-        });
+        const std::string failure = stuffhistory(
+            options.stuff, options.history, options.bug,
+            [&form, &options] { form.show_status(history_lock_wait_text(options.history)); },
+            [&form](unsigned ms) { return form.pause_answering(ms); });
         if (!failure.empty()) {
             showusage(command_args(), "%s", {failure});
             form.requests().fail();

@@ -2,33 +2,53 @@
 
 #include <windows.h>
 
+#include "support/files.h"
 #include "support/temp_files.h"
 
 namespace vq {
 
-bool replace_file(const std::string& path, std::string_view bytes) {
-    const DWORD attrs = GetFileAttributesA(path.c_str());
-    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+bool replace_file(const std::string& path, std::string_view bytes, unsigned long* error) {
+    // The names in their long forms where they are long: a history that
+    // can be read can be written, whatever the temporary file's name adds.
+    const std::wstring target = file_api_name(path);
+    const std::wstring temp = file_api_name(temp_path_beside(path, GetCurrentProcessId()));
+    const auto fail = [error](DWORD code) {
+        if (error) *error = code;
         return false;
-    const std::string temp = temp_path_beside(path, GetCurrentProcessId());
+    };
+    const DWORD attrs = GetFileAttributesW(target.c_str());
+    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return fail(ERROR_ACCESS_DENIED);
     HANDLE h =
-        CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+        CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return fail(GetLastError());
+    // The first failure's code is the reason.
+    DWORD code = 0;
+    const auto step = [&code](bool ok, DWORD failure = 0) {
+        if (!ok && code == 0) code = failure ? failure : GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+        return ok;
+    };
     bool ok = true;
     size_t done = 0;
     while (ok && done < bytes.size()) {
         const DWORD chunk =
             static_cast<DWORD>(bytes.size() - done > (1u << 20) ? (1u << 20) : bytes.size() - done);
         DWORD wrote = 0;
-        ok = WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
+        ok = step(WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) != 0);
+        // A write that takes fewer bytes than asked has run out of room.
+        if (ok) ok = step(wrote == chunk, ERROR_DISK_FULL);
         done += wrote;
     }
-    ok = FlushFileBuffers(h) && ok;
-    ok = CloseHandle(h) && ok;
+    ok = step(FlushFileBuffers(h) != 0) && ok;
+    ok = step(CloseHandle(h) != 0) && ok;
     if (ok)
-        ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileA(temp.c_str());
-    return ok;
+        ok = step(MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+                  0);
+    if (!ok) {
+        DeleteFileW(temp.c_str());
+        return fail(code);
+    }
+    return true;
 }
 
 }  // namespace vq

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "support/files.h"
+#include "support/long_path.h"
 #include "support/textops.h"
 
 namespace vq {
@@ -40,9 +41,27 @@ void prefer_program_dir(std::string& name) {
     if (file_exists(full)) name = full;
 }
 
+std::wstring file_api_name(const std::string& name) {
+    std::wstring wide(name.size(), L'\0');
+    if (!name.empty())
+        wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                                            wide.data(), static_cast<int>(wide.size()))));
+    if (wide.size() < long_path_from) return wide;
+    std::wstring full(wide.size() + MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) return long_path_form(wide);
+        if (n < full.size()) {
+            full.resize(n);
+            return long_path_form(full);
+        }
+        full.resize(n);
+    }
+}
+
 bool file_exists(const std::string& name) {
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileA(name.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW(file_api_name(name).c_str(), &data);
     if (h == INVALID_HANDLE_VALUE) return false;
     bool found = false;
     do {
@@ -50,19 +69,19 @@ bool file_exists(const std::string& name) {
             found = true;
             break;
         }
-    } while (FindNextFileA(h, &data));
+    } while (FindNextFileW(h, &data));
     FindClose(h);
     return found;
 }
 
 bool directory_exists(const std::string& name) {
     if (name.empty()) return false;
-    DWORD attributes = GetFileAttributesA(name.c_str());
+    DWORD attributes = GetFileAttributesW(file_api_name(name).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool delete_file(const std::string& name) {
-    return DeleteFileA(name.c_str()) != 0;
+    return DeleteFileW(file_api_name(name).c_str()) != 0;
 }
 
 std::string get_env(const std::string& name) {
@@ -88,8 +107,9 @@ std::vector<std::string> command_args() {
 ReadResult read_whole_file(const std::string& path, std::string& bytes) {
     bytes.clear();
     // Another process may write, replace or delete the file meanwhile.
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(file_api_name(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return ReadResult::cannot_open;
     // One buffer of the file's size (and a byte more, so that a file that
     // keeps its size is read by one call); a file that grows meanwhile
@@ -106,8 +126,10 @@ ReadResult read_whole_file(const std::string& path, std::string& bytes) {
             const size_t want = std::min<size_t>(bytes.size() - have, 1u << 30);
             DWORD got = 0;
             if (!ReadFile(h, bytes.data() + have, static_cast<DWORD>(want), &got, nullptr)) {
+                const DWORD error = GetLastError();
                 CloseHandle(h);
                 bytes.clear();
+                SetLastError(error);
                 return ReadResult::cannot_read;
             }
             if (got == 0) break;

@@ -17,7 +17,12 @@ std::string program_file(const std::string& name);
 // Replaced by its in_program_dir form when such a file exists.
 void prefer_program_dir(std::string& name);
 
-// True when FindFirstFileA finds an entry for the name that is not a
+// The name as the wide file functions take it: from the ANSI code page,
+// made whole and in its long form when it is long (long_path.h), so that
+// every file that a name reaches can also be written and deleted beside.
+std::wstring file_api_name(const std::string& name);
+
+// True when FindFirstFile finds an entry for the name that is not a
 // directory (a wildcard name exists when some file matches).
 bool file_exists(const std::string& name);
 // True when the name is an existing directory.
@@ -26,7 +31,8 @@ bool directory_exists(const std::string& name);
 bool delete_file(const std::string& name);
 
 // Reads a whole file into `bytes` (shared with writers, movers and
-// deleters).
+// deleters); the system's error code is left for GetLastError when it
+// fails.
 enum class ReadResult { ok, cannot_open, cannot_read };
 ReadResult read_whole_file(const std::string& path, std::string& bytes);
 

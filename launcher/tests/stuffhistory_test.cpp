@@ -10,6 +10,7 @@
 #include "code/stuffhistory.h"
 #include "history/history_lock.h"
 #include "options/options.h"
+#include "support/system_error.h"
 #include "box_texts.h"
 #include "testsupport.h"
 
@@ -56,7 +57,11 @@ TEST_F(StuffHistory, LinesThatWereNotWrittenStayInTheCapturedFile) {
     testsupport::writeFile(options_.stuff, "one\r\ntwo\r\n");
     options_.history = "Z:\\dev\\full";
     EXPECT_EQ(import(), "");
-    EXPECT_EQ(boxes_.texts, (std::vector<std::string>{"hprintf result<>count failure"}));
+    EXPECT_EQ(boxes_.texts, (std::vector<std::string>{"Couldn't add the lines of \"" + options_.stuff +
+                                                      "\" to \"Z:\\dev\\full\": " +
+                                                      vq::system_error_text(ERROR_DISK_FULL) +
+                                                      ".\r\nNothing was added; \"" + options_.stuff +
+                                                      "\" is kept for the next try."}));
     EXPECT_EQ(testsupport::readFile(options_.stuff), "one\r\ntwo\r\n");
 }
 

@@ -1,40 +1,24 @@
 // What real machines give the launcher, driven for real: history lines of
 // every length, zero bytes left by a crash, captured files in UTF-16, with
-// LF line ends or after a history whose last line an editor left open, a
-// save that must wait for another's lock, and a load cut short.  Every old
-// line and every new command must be in the file once, and no zero byte.
+// LF line ends or after a history whose last line an editor left open,
+// and a load cut short.  Every old line and every new command must be in
+// the file once, and no zero byte.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "harness.h"
-#include "history/history_lock.h"
-#include "main/form.h"
-#include "testsupport.h"
+#include "history_runs.h"
 
 using vqtest::Vq;
 using vqtest::Window;
+using vqtest::enter;
+using vqtest::expect_each_once;
+using vqtest::joined;
+using vqtest::launcher;
+using vqtest::numbered;
 
 namespace {
-
-vqtest::Setup launcher(const std::optional<std::string>& history, const std::string& more_ini = "") {
-    vqtest::Setup setup;
-    setup.ini = "[vq]\r\nbeep=0\r\nontoptime=0\r\napres_exec=-1\r\n" + more_ini;
-    setup.history = history;
-    setup.binFiles = {{"rec.exe", testsupport::readFile(testsupport::siblingExe("vq_stub.exe"))}};
-    setup.env["VQ_STUB_CMDLINE"] = "{root}\\ran.txt";
-    return setup;
-}
-
-void enter(const Window& main, const std::string& command) {
-    Window edit = main.item(vq::ID_Edit);
-    edit.setText(command);
-    PostMessageA(edit.handle(), WM_KEYDOWN, VK_RETURN, 1);
-}
 
 // Lengths read through the wide messages (a text of another process over
 // 512 characters does not cross as text).
@@ -43,43 +27,6 @@ int item_length(const Window& list, int index) {
 }
 int text_length(const Window& control) {
     return static_cast<int>(SendMessageW(control.handle(), WM_GETTEXTLENGTH, 0, 0));
-}
-
-// Every one of `lines` is a line of the file exactly once, and the file
-// holds no zero byte.
-void expect_each_once(const std::string& file, const std::vector<std::string>& lines) {
-    EXPECT_EQ(file.find('\0'), std::string::npos) << "a zero byte in the history";
-    std::vector<std::string> have;
-    for (size_t start = 0; start < file.size();) {
-        size_t end = file.find("\r\n", start);
-        if (end == std::string::npos) end = file.size();
-        have.push_back(file.substr(start, end - start));
-        start = end + 2;
-    }
-    int missing = 0, twice = 0;
-    for (const auto& line : lines) {
-        const auto n = std::count(have.begin(), have.end(), line);
-        if (n == 0) ++missing;
-        if (n > 1) ++twice;
-    }
-    EXPECT_EQ(missing, 0) << "of " << lines.size() << " lines";
-    EXPECT_EQ(twice, 0) << "of " << lines.size() << " lines";
-}
-
-std::vector<std::string> numbered(const char* format, int count) {
-    std::vector<std::string> lines;
-    char text[64];
-    for (int i = 1; i <= count; ++i) {
-        std::snprintf(text, sizeof text, format, i);
-        lines.emplace_back(text);
-    }
-    return lines;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& l : lines) bytes += l + "\r\n";
-    return bytes;
 }
 
 }  // namespace
@@ -181,31 +128,6 @@ TEST(VqRealFiles, ImportsKeepEveryLineAndEveryCommand) {
         SCOPED_TRACE(c.what);
         expect_each_once(vq.readDataFile("vq.txt"), all);
     }
-}
-
-// While another process holds the history's lock the save waits, says so
-// in its label and writes nothing; it saves once the lock is free.
-TEST(VqRealFiles, ASaveWaitsForTheLockAndSaysSo) {
-    Vq vq({}, launcher("echo old one\r\n"));
-    Window main = vq.waitReady();
-    ASSERT_TRUE(main);
-    auto lock = std::make_unique<vq::HistoryLock>(vq.historyPath(), 0);
-    ASSERT_TRUE(lock->held());
-    enter(main, "rec after the wait");
-    // The waiting launcher answers no message: its label's text is read as
-    // the system keeps it.
-    const std::string waiting = vq::history_lock_wait_text(vq.historyPath());
-    EXPECT_TRUE(vqtest::waitFor([&] {
-        char text[512] = "";
-        GetWindowTextA(main.item(vq::ID_Label_stat).handle(), text, sizeof text);
-        return text == waiting;
-    }));
-    Sleep(500);
-    EXPECT_TRUE(vq.running());
-    EXPECT_EQ(vq.readDataFile("vq.txt"), "echo old one\r\n");
-    lock.reset();
-    EXPECT_EQ(vq.waitExit(), 0);
-    EXPECT_EQ(vq.readDataFile("vq.txt"), "echo old one\r\nrec after the wait\r\n");
 }
 
 // Cancel during a long load, then "Save list anyway?" Yes: the lines the

@@ -209,15 +209,14 @@ TEST(VqWindow, ReadOnlyHistorySurvivesTheSave) {
     ASSERT_TRUE(main);
     ASSERT_TRUE(SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_READONLY));
     vq.key(VK_RETURN);
-    // The launcher waits between the attempts without reading messages, so
-    // the label is read from the window's stored text, not with WM_GETTEXT.
-    HWND stat = main.item(vq::ID_Label_stat).handle();
+    // The label says so between the attempts, and a box after them, before
+    // the command starts.
     const std::string failed = "save of \"" + vq.historyPath() + "\" failed; waiting, trying again";
-    EXPECT_TRUE(vqtest::waitFor([&] {
-        char text[600] = "";
-        GetWindowTextA(stat, text, sizeof text);
-        return failed == text;
-    }));
+    EXPECT_TRUE(vqtest::waitFor([&] { return main.item(vq::ID_Label_stat).text() == failed; }));
+    vqtest::Box box = vq.waitBox("Error");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box.message().rfind("Couldn't save the history in \"" + vq.historyPath() + "\": ", 0), 0u);
+    box.press(IDOK);
     EXPECT_EQ(vq.waitExit(), 0);
     SetFileAttributesA(vq.historyPath().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(vq.readDataFile("vq.txt"), kHistory);
@@ -411,6 +410,16 @@ TEST(VqWindow, UnreadableHistoryIsReportedAndNeverOverwritten) {
     HWND edit = GetDlgItem(main, vq::ID_Edit);
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed command"));
     PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+    // The user is told that the command is not in the history.
+    const std::string told = "Couldn't save the history in \"" + vq.history +
+                             "\": it could not be read when the launcher started.\r\nThe command is run, but "
+                             "it is not in the history:\r\ntyped command";
+    ASSERT_TRUE(vqtest::waitFor([&] {
+        box = FindWindowA("#32770", "Error");
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        return box && told == text;
+    })) << text;
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(vq.ended());
     EXPECT_EQ(testsupport::readFile(vq.history), before);
 }
