@@ -97,26 +97,31 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
     ASSERT_TRUE(main);
     Window edit = main.item(vq::ID_Edit);
     ASSERT_EQ(edit.text(), " abcdef ");
-    auto caret = [&] { return edit.selection(); };
     using P = std::pair<int, int>;
+    // Each key moves the caret once the launcher has taken it from its
+    // queue: the caret is awaited, never read at a fixed moment.
+    auto caret = [&](P want) {
+        vqtest::waitFor([&] { return edit.selection() == want; });
+        return edit.selection();
+    };
     vq.key('D', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(1, 1));
+    EXPECT_EQ(caret(P(1, 1)), P(1, 1));
     vq.key('Q', vqtest::ctrl);
     vq.key('D', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(8, 8));
+    EXPECT_EQ(caret(P(8, 8)), P(8, 8));
     vq.key('D', vqtest::ctrl);  // at the end it stays there
-    EXPECT_EQ(caret(), P(8, 8));
+    EXPECT_EQ(caret(P(8, 8)), P(8, 8));
     vq.key('S', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(7, 7));
+    EXPECT_EQ(caret(P(7, 7)), P(7, 7));
     vq.key('Q', vqtest::ctrl);
     vq.key('S', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(0, 0));
+    EXPECT_EQ(caret(P(0, 0)), P(0, 0));
     vq.key('S', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(0, 0));
+    EXPECT_EQ(caret(P(0, 0)), P(0, 0));
     vq.key('Q', vqtest::ctrl);
     vq.key('Q', vqtest::ctrl);
     vq.key('D', vqtest::ctrl);
-    EXPECT_EQ(caret(), P(1, 1));
+    EXPECT_EQ(caret(P(1, 1)), P(1, 1));
     EXPECT_EQ(edit.text(), " abcdef ");  // no control characters got in
     vq.key('A', vqtest::ctrl);
     EXPECT_TRUE(vqtest::waitFor([&] { return caret() == P(0, 8); }));
