@@ -124,7 +124,7 @@ TEST(VqWindow, CtrlQDSMoveTheCaret) {
     EXPECT_EQ(caret(P(1, 1)), P(1, 1));
     EXPECT_EQ(edit.text(), " abcdef ");  // no control characters got in
     vq.key('A', vqtest::ctrl);
-    EXPECT_TRUE(vqtest::waitFor([&] { return caret() == P(0, 8); }));
+    EXPECT_TRUE(vqtest::waitFor([&] { return edit.selection() == P(0, 8); }));
     EXPECT_EQ(edit.text(), " abcdef ");
 }
 

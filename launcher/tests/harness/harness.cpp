@@ -456,8 +456,9 @@ Window Vq::waitReady(unsigned timeoutMs) const {
     // would be replaced.  With no entry nothing is offered.
     Window list = main.item(vq::ID_ListBox);
     Window edit = main.item(vq::ID_Edit);
-    if (ok && list.count() > 0)
+    if (ok && list.count() > 0) {
         EXPECT_TRUE(waitFor([&] { return !edit.text().empty(); }, timeoutMs)) << "no entry offered";
+    }
     return main;
 }
 
