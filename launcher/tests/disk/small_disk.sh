@@ -17,15 +17,8 @@ if [ "$(id -u)" != 0 ]; then
   VQ_SMALL_DISK_MISSING="not root, so small_disk.sh cannot mount one" "$WINE" "$exe" "$@"
   exit $?
 fi
-server=${WINE%/*}/wineserver
-[ -x "$server" ] || server=wineserver
-base=${WINEPREFIX:?}
-if [ ! -f "$prefix/user.reg" ]; then
-  rm -rf "$prefix"
-  mkdir -p "$(dirname "$prefix")"
-  cp -a "$base" "$prefix.tmp" && mv "$prefix.tmp" "$prefix" || exit 1
-fi
-export WINEPREFIX=$prefix
+. "$(dirname "$0")/../../../tests/support/private-prefix.sh"
+use_private_prefix "$prefix" || exit 1
 disk=$(mktemp -d /tmp/vq-small-disk.XXXXXX) || exit 1
 if ! mount -t tmpfs -o size=2m,mode=0777 vq-small-disk "$disk"; then
   echo "small_disk.sh: cannot mount a tmpfs on $disk" >&2

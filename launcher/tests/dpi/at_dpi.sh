@@ -12,15 +12,8 @@
 set -uo pipefail
 dpi=$1 prefix=$2 exe=$3
 shift 3
-server=${WINE%/*}/wineserver
-[ -x "$server" ] || server=wineserver
-base=${WINEPREFIX:?}
-if [ ! -f "$prefix/user.reg" ]; then
-  rm -rf "$prefix"
-  mkdir -p "$(dirname "$prefix")"
-  cp -a "$base" "$prefix.tmp" && mv "$prefix.tmp" "$prefix" || exit 1
-fi
-export WINEPREFIX=$prefix
+. "$(dirname "$0")/../../../tests/support/private-prefix.sh"
+use_private_prefix "$prefix" || exit 1
 width=$((1024 * dpi / 96)) height=$((768 * dpi / 96))
 for n in $(seq $((200 + RANDOM % 300)) 999); do
   [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
