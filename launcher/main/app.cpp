@@ -1,8 +1,9 @@
 #include "main/app.h"
 
-#include "main/close_path.h"
+#include "main/run_command.h"
 #include "main/startup.h"
 #include "support/files.h"
+#include "support/messages.h"
 
 namespace vq {
 
@@ -30,12 +31,47 @@ void App::on_first_show() {
     startup(state_);
 }
 
-bool App::on_close() {
-    return closedown(state_);
-}
-
 void App::on_help() {
     state_.helpf.show();
+}
+
+// ---- the close path ----------------------------------------------------------
+
+bool App::on_close() {
+    TForm1& form = state_.form1;
+    RequestGate& requests = form.requests();
+    if (requests.runs_command()) {
+        while (!requests.stop_requested()) {
+            const RunOutcome r = runcommand(state_);
+            if (r == RunOutcome::stay) return false;
+            if (r == RunOutcome::done) break;
+            if (!yesnof("Repeat?")) break;
+        }
+        if (!form.checked(ID_CheckBox_DontSave)) save_or_tell();
+    } else {
+        // With "Save anyway" the list counts as changed and the Edit text
+        // may become its newest line; otherwise the Edit text is dropped.
+        if (form.checked(ID_CheckBox_SaveJunk))
+            requests.mark_changed();
+        else
+            form.set_edit_text("");
+        if (requests.list_changed() && yesnof("Save list anyway?")) save_or_tell();
+    }
+    cleanup();
+    return true;
+}
+
+void App::save_or_tell() {
+    const SaveOutcome saved = state_.history.savehistory(state_.form1, state_.options);
+    if (saved.kind == SaveOutcome::failed)
+        errorf("Couldn't save the history in \"%s\": %s.", {state_.options.history, saved.reason});
+    else if (saved.kind == SaveOutcome::given_up)
+        infof("The history was not saved.");
+}
+
+void App::cleanup() {
+    state_.deletes.clear();
+    putoptions(state_.options_path, state_.form1);
 }
 
 }  // namespace vq

@@ -398,8 +398,8 @@ void TForm1::ListBoxKeyUp() {
 }
 
 // The one place where Enter in the Edit box acts: a run request
-// (run_request, then the close path runs the command, close_path.cpp and
-// run_command.cpp).
+// (run_request, then the close path, app.cpp, runs the command,
+// run_command.cpp, which starts it, code/process_runner.cpp).
 bool TForm1::EditKeyDown(WPARAM& key) {
     const auto [s, e] = edit_.GetSel();
     const EditBoxState box{s, e - s, edit_.GetTextLength()};

@@ -11,7 +11,7 @@
 #include "history/history_lock.h"
 #include "options/options.h"
 #include "support/system_error.h"
-#include "box_texts.h"
+#include "../support/box_texts.h"
 #include "testsupport.h"
 
 using namespace vq;

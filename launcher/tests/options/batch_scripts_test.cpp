@@ -9,7 +9,7 @@
 #include "options/makebats.h"
 #include "support/files.h"
 #include "support/textops.h"
-#include "box_texts.h"
+#include "../support/box_texts.h"
 #include "testsupport.h"
 
 using namespace vq;
