@@ -188,7 +188,6 @@ void TForm1::OnTimer(HWND, UINT id) {
 }
 
 void TForm1::OnClose(HWND) {
-    given_up_ = true;
     close();
 }
 
@@ -251,7 +250,6 @@ void TForm1::BitBtn_OKClick() {
 }
 
 void TForm1::BitBtn_cancelClick() {
-    given_up_ = true;
     if (requests_.cancel()) FormClose();
 }
 
@@ -627,11 +625,11 @@ bool TForm1::showprogress(std::string_view format, const Args& args) {
 }
 
 bool TForm1::pause_answering(unsigned ms) {
-    given_up_ = false;
+    requests_.begin_wait();
     const DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
-        while (!given_up_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (!requests_.wait_given_up() && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 return false;
@@ -639,7 +637,8 @@ bool TForm1::pause_answering(unsigned ms) {
             owner_.dispatch(msg);
         }
         const DWORD waited = GetTickCount() - start;
-        if (given_up_ || waited >= ms) return !given_up_;
+        if (requests_.wait_given_up()) return false;
+        if (waited >= ms) return true;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - waited, QS_ALLINPUT);
     }
 }

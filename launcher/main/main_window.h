@@ -209,7 +209,6 @@ class TForm1 : public FormWindow, public StatusDisplay {
     std::wstring exectext;     // the -exec text, with a blank on each side
     int32_t backpos = 0;       // list position reached with Back
     bool favdbl = false;       // a favorite was double-clicked: its tick runs it; never cleared
-    bool given_up_ = false;    // Cancel or a close request during pause_answering
     int32_t savedwidth = 0;   // the width before widening; 0 while not widened
     int32_t ontopcount = -1;  // on-top ticks left; negative before the first
     bool in_dontsave_click_ = false;

@@ -1,14 +1,8 @@
 #include "main/request_gate.h"
 
+#include "window/result_codes.h"
+
 namespace vq {
-
-namespace {
-
-// The window result values.
-constexpr int kRun = 1;
-constexpr int kCancel = 2;
-
-}  // namespace
 
 bool RequestGate::begin_startup() {
     if (started) return false;
@@ -28,11 +22,12 @@ bool RequestGate::run() {
         held_run = true;
         return false;
     }
-    modalresult = kRun;
+    modalresult = mrOk;
     return true;
 }
 
 bool RequestGate::close() {
+    given_up = true;
     if (!started || starting) {
         held_close = true;
         return false;
@@ -42,16 +37,16 @@ bool RequestGate::close() {
 
 bool RequestGate::cancel() {
     cancelled = true;
-    modalresult = kCancel;
+    modalresult = mrCancel;
     return close();
 }
 
 void RequestGate::startup_result() {
-    modalresult = kCancel;
+    modalresult = mrCancel;
 }
 
 bool RequestGate::runs_command() const {
-    return modalresult == kRun;
+    return modalresult == mrOk;
 }
 
 bool RequestGate::enter_close_path() {

@@ -23,7 +23,7 @@ class RequestGate {
     // A run request: false while it is held; otherwise the result value
     // becomes 1 and the window is to be closed.
     bool run();
-    // A close request: false while it is held.
+    // A close request: false while it is held.  It gives up a wait.
     bool close();
     // Cancel: `cancelled` is set and the result value becomes 2; then a
     // close request.
@@ -35,6 +35,12 @@ class RequestGate {
     void fail() { cancelled = true; }
     bool is_cancelled() const { return cancelled; }
     bool runs_command() const;
+
+    // A wait that the user may give up (a save waiting between attempts or
+    // for the lock): begun with begin_wait(); a Cancel or close request
+    // from then on gives it up.
+    void begin_wait() { given_up = false; }
+    bool wait_given_up() const { return given_up; }
 
     // The close handler: false when the close path already runs; the
     // request then only ends its run loop.
@@ -58,6 +64,7 @@ class RequestGate {
     bool stoprun = false;    // a close request arrived during the close path
     bool changed = false;    // the list was changed by hand
     bool cancelled = false;  // Cancel pressed, or start-up failed; never cleared
+    bool given_up = false;   // a Cancel or close request since begin_wait()
 };
 
 }  // namespace vq

@@ -15,13 +15,10 @@
 
 #include "window/form_controls.h"
 #include "window/form_table.h"
+#include "window/result_codes.h"
 #include "window/window.h"
 
 namespace vq {
-
-// The result of a window shown modally, and of a run request.
-inline constexpr int mrOk = 1;
-inline constexpr int mrCancel = 2;
 
 class FormWindow : public Window {
   public:

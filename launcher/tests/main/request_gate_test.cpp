@@ -1,6 +1,6 @@
 // The main window's request gate: requests held while start-up runs (a
 // close winning over a run, start-up's own result value not overwriting a
-// held run), and the close path's re-entry.
+// held run), the close path's re-entry, and waits given up.
 #include <gtest/gtest.h>
 
 #include "main/request_gate.h"
@@ -59,6 +59,23 @@ TEST(RequestGate, CancelAndTheClosePathsReentry) {
     EXPECT_TRUE(r.list_changed());
     EXPECT_TRUE(r.cancel());
     EXPECT_FALSE(r.runs_command());
+}
+
+// A wait gives up at a Cancel or close request made while it waits, held or
+// not, and not at one made before it began.
+TEST(RequestGate, WaitsGivenUp) {
+    vq::RequestGate g;
+    g.begin_startup();
+    g.begin_wait();
+    EXPECT_FALSE(g.close());  // held during start-up, and the wait ends
+    EXPECT_TRUE(g.wait_given_up());
+    g.startup_done();
+    g.begin_wait();
+    EXPECT_FALSE(g.wait_given_up());
+    g.run();
+    EXPECT_FALSE(g.wait_given_up());
+    g.cancel();
+    EXPECT_TRUE(g.wait_given_up());
 }
 
 }  // namespace
