@@ -1,7 +1,6 @@
 #include "main/history_model.h"
 
 #include "main/find_back.h"
-#include "main/list_order.h"
 
 namespace vq {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "history/history_format.h"
+#include "main/list_order.h"
 
 namespace vq {
 
@@ -31,8 +32,7 @@ class HistoryModel {
     // Puts the entries into `order` (list_order.h).  False, and nothing
     // changes, when they are in that order already.
     bool setorder(int order);
-    // The order the entries are in: 0 alphabetical, 1 newest first (as
-    // loaded), 2 alphabetical reversed, 3 oldest first.
+    // The order the entries are in (list_order.h's kOrder...).
     int listorder() const { return listorder_; }
 
     // Find: the index of the first entry from `from` on whose text holds
@@ -41,7 +41,7 @@ class HistoryModel {
 
   private:
     std::vector<ListItem> items_;
-    unsigned char listorder_ = 1;
+    unsigned char listorder_ = kOrderNewestFirst;
 };
 
 }  // namespace vq

@@ -491,6 +491,7 @@ constexpr UINT kFavoritesTickMs = 250;
 }  // namespace
 
 void TForm1::set_favorites(const TextList& favorites) {
+    favorites_ = &favorites;
     const ListBox list(item(ID_ListBox_Favorites));
     list.ResetContent();
     for (const std::string& f : favorites) list.AddString(f);
@@ -530,10 +531,9 @@ void TForm1::ListBox_FavoritesDblClick() {
 // double click it runs, otherwise the list closes.
 void TForm1::Timer_favoritesTimer() {
     KillTimer(handle(), ID_Timer_favorites);
-    const ListBox list(item(ID_ListBox_Favorites));
-    const int cur = list.GetCurSel();
-    if (cur == LB_ERR) return;
-    set_edit_text(list.GetText(cur));
+    const int cur = ListBox(item(ID_ListBox_Favorites)).GetCurSel();
+    if (cur == LB_ERR || !favorites_ || static_cast<size_t>(cur) >= favorites_->size()) return;
+    set_edit_text((*favorites_)[static_cast<size_t>(cur)]);
     if (favdbl) {
         run_request();
         return;
@@ -674,10 +674,6 @@ void TForm1::set_edit_text(const std::string& text) {
 
 void TForm1::set_edit_text(const std::wstring& text) {
     set_control_text(item(ID_Edit), text);
-}
-
-void TForm1::set_edit_selection(int start, int length) {
-    edit_.SetSel(start, start + length);
 }
 
 void TForm1::show_history(const std::vector<std::string_view>& texts) {

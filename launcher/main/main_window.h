@@ -93,7 +93,6 @@ class TForm1 : public FormWindow, public StatusDisplay {
     AnsiText edit_text_checked() const;
     void set_edit_text(const std::string& text);
     void set_edit_text(const std::wstring& text);
-    void set_edit_selection(int start, int length);
     // `exectext` from the text after -exec on the raw command line, with a
     // blank on each side, into the Edit box, the caret before it; the
     // restore-exec button is shown.
@@ -123,7 +122,8 @@ class TForm1 : public FormWindow, public StatusDisplay {
     int listorder() const { return history_.listorder(); }
 
     // The favorites into their list; the Favorites button shows when there
-    // are any.
+    // are any.  The list stays the caller's, for the whole run: a chosen
+    // favorite is read from it.
     void set_favorites(const TextList& favorites);
 
     // The reduced window of the -gui: road (the command built from the
@@ -208,6 +208,7 @@ class TForm1 : public FormWindow, public StatusDisplay {
     bool ctrlq = false;        // Ctrl+Q waits for Ctrl+D or Ctrl+S
     std::wstring exectext;     // the -exec text, with a blank on each side
     int32_t backpos = 0;       // list position reached with Back
+    const TextList* favorites_ = nullptr;  // what the favorites list shows, in its order
     bool favdbl = false;       // a favorite was double-clicked: its tick runs it; never cleared
     int32_t savedwidth = 0;   // the width before widening; 0 while not widened
     int32_t ontopcount = -1;  // on-top ticks left; negative before the first

@@ -31,14 +31,4 @@ void set_control_text(HWND control, const std::wstring& text) {
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string list_item_text(HWND list, int index) {
-    const LRESULT n = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == LB_ERR || n <= 0) return {};
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    const LRESULT got =
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got > 0 ? std::min(static_cast<size_t>(got), text.size() - 1) : 0);
-    return wide_to_ansi(text);
-}
-
 }  // namespace vq

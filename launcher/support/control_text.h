@@ -23,8 +23,5 @@ AnsiText control_text_checked(HWND control);
 // WM_SETTEXT.
 void set_control_text(HWND control, std::string_view text);
 void set_control_text(HWND control, const std::wstring& text);
-// LB_GETTEXTLEN and LB_GETTEXT of a list box item; empty for an index that
-// is not there.
-std::string list_item_text(HWND list, int index);
 
 }  // namespace vq

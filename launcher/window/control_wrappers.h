@@ -39,7 +39,6 @@ class ListBox {
     void AddString(const std::string& text) const {
         SendMessageA(h_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    std::string GetText(int index) const { return list_item_text(h_, index); }
 
   private:
     HWND h_;
