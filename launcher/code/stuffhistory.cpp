@@ -81,16 +81,7 @@ bool seek_to_end(FileHandle handle, std::string& last, LARGE_INTEGER& end) {
 // code.
 DWORD append_whole(FileHandle handle, std::string_view bytes, LARGE_INTEGER end) {
     const HANDLE h = reinterpret_cast<HANDLE>(handle);
-    DWORD error = 0;
-    while (!bytes.empty() && !error) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
-        DWORD wrote = 0;
-        if (!WriteFile(h, bytes.data(), chunk, &wrote, nullptr))
-            error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
-        else if (wrote != chunk)
-            error = ERROR_DISK_FULL;
-        bytes.remove_prefix(chunk);
-    }
+    DWORD error = write_whole(handle, bytes);
     if (!error && !FlushFileBuffers(h)) error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
     if (error) {
         SetFilePointerEx(h, end, nullptr, FILE_BEGIN);

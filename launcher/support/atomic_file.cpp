@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "support/filehandle.h"
 #include "support/files.h"
 #include "support/temp_files.h"
 
@@ -28,17 +29,8 @@ bool replace_file(const std::string& path, std::string_view bytes, unsigned long
         if (!ok && code == 0) code = failure ? failure : GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
         return ok;
     };
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(bytes.size() - done > (1u << 20) ? (1u << 20) : bytes.size() - done);
-        DWORD wrote = 0;
-        ok = step(WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) != 0);
-        // A write that takes fewer bytes than asked has run out of room.
-        if (ok) ok = step(wrote == chunk, ERROR_DISK_FULL);
-        done += wrote;
-    }
+    const DWORD written = write_whole(reinterpret_cast<FileHandle>(h), bytes);
+    bool ok = step(written == 0, written);
     ok = step(FlushFileBuffers(h) != 0) && ok;
     ok = step(CloseHandle(h) != 0) && ok;
     if (ok)

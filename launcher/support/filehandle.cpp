@@ -1,6 +1,8 @@
 // Raw file handles: open, create and close.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "support/filehandle.h"
 
 namespace vq {
@@ -29,6 +31,18 @@ FileHandle open_append(const std::string& path) {
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) SetFilePointer(h, 0, nullptr, FILE_END);
     return from(h);
+}
+
+unsigned long write_whole(FileHandle handle, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
+        DWORD wrote = 0;
+        if (!WriteFile(to(handle), bytes.data(), chunk, &wrote, nullptr))
+            return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+        if (wrote != chunk) return ERROR_DISK_FULL;
+        bytes.remove_prefix(chunk);
+    }
+    return 0;
 }
 
 void close_handle(FileHandle& handle) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "support/files.h"
+#include "support/codepage.h"
 #include "support/long_path.h"
 #include "support/textops.h"
 
@@ -42,10 +43,7 @@ void prefer_program_dir(std::string& name) {
 }
 
 std::wstring file_api_name(const std::string& name) {
-    std::wstring wide(name.size(), L'\0');
-    if (!name.empty())
-        wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
-                                                            wide.data(), static_cast<int>(wide.size()))));
+    const std::wstring wide = ansi_to_wide(name);
     if (wide.size() < long_path_from) return wide;
     std::wstring full(wide.size() + MAX_PATH, L'\0');
     for (;;) {
